@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+#include "DiceSet.h"
+
+namespace vorpin {
+
+// Receives the options the finder offers, in the order the player sees them.
+class OptionSink {
+public:
+    virtual void AddOption(std::uint16_t points, const DicePattern& pattern) = 0;
+
+protected:
+    ~OptionSink() = default;
+};
+
+// The scoring table of the game. Offers every combination the dice in play allow, in
+// row order: six of a kind, straight, three ones, three pairs, triples from six down to
+// two, single ones, single fives. Values above 6 count as no die in play; six-dice
+// combinations need all six in play. The dice passed in are never changed.
+void FindScoringOptions(const DiceSet& dice, OptionSink& sink);
+
+// The number of dice in play (values 1 to 6).
+int CountDiceInPlay(const DiceSet& dice);
+
+}  // namespace vorpin

@@ -1,0 +1,57 @@
+#include "OptionsModel.h"
+
+namespace vorpin {
+
+void OptionsModel::FindOptions(std::uint8_t d0, std::uint8_t d1, std::uint8_t d2,
+                               std::uint8_t d3, std::uint8_t d4, std::uint8_t d5) {
+    list.SetEnabled(false);
+    ResetOptions();
+    FindScoringOptions(DiceSet{d0, d1, d2, d3, d4, d5}, *this);
+    list.SetEnabled(true);
+    list.RepaintNow();
+}
+
+void OptionsModel::ResetOptions() {
+    for (auto& option : options) {
+        option.points = 0;
+    }
+    optionCount = 0;
+    noPointsRow = false;
+    list.RemoveAllRows();
+}
+
+void OptionsModel::ShowNoPoints() {
+    if (noPointsRow) {
+        return;
+    }
+    noPointsRow = true;
+    list.AddRow();
+}
+
+std::optional<ScoringOption> OptionsModel::GetSelectedOption() const {
+    const int row = list.SelectedRow();
+    if (row < 0 || row >= optionCount) {
+        return std::nullopt;
+    }
+    return options[static_cast<std::size_t>(row)];
+}
+
+const ScoringOption& OptionsModel::Option(int row) const {
+    static const ScoringOption none{};
+    if (row < 0 || row >= optionCount) {
+        return none;
+    }
+    return options[static_cast<std::size_t>(row)];
+}
+
+// No dice offer more than twelve options; one beyond the sixteenth slot would be dropped.
+void OptionsModel::AddOption(std::uint16_t points, const DicePattern& pattern) {
+    if (optionCount >= kSlotCount) {
+        return;
+    }
+    options[static_cast<std::size_t>(optionCount)] = ScoringOption{points, pattern};
+    ++optionCount;
+    list.AddRow();
+}
+
+}  // namespace vorpin
