@@ -48,8 +48,7 @@ void FindThreePairs(const DiceSet& values, const DiceSet& sorted, OptionSink& si
 // Offers one triple for each run of three consecutive dice showing `face`: k such dice
 // give k - 2 overlapping triples. Each scan takes the first three matches, then scans
 // again without the first of them.
-void FindTriples(const DiceSet& values, std::uint8_t face, std::uint16_t points,
-                 OptionSink& sink) {
+void FindTriples(const DiceSet& values, std::uint8_t face, std::uint16_t points, OptionSink& sink) {
     DicePattern pattern{};
     DiceSet rest = values;
     int matches = 0;
@@ -69,8 +68,7 @@ void FindTriples(const DiceSet& values, std::uint8_t face, std::uint16_t points,
     }
 }
 
-void FindSingles(const DiceSet& values, std::uint8_t face, std::uint16_t points,
-                 OptionSink& sink) {
+void FindSingles(const DiceSet& values, std::uint8_t face, std::uint16_t points, OptionSink& sink) {
     for (std::size_t slot = 0; slot < values.size(); ++slot) {
         if (values[slot] == face) {
             DicePattern pattern{};

@@ -9,7 +9,9 @@ void PlainList::RemoveAllRows() {
     selectedRow = -1;
 }
 
-void PlainList::Select(int row) { selectedRow = row >= 0 && row < rowCount ? row : -1; }
+void PlainList::Select(int row) {
+    selectedRow = row >= 0 && row < rowCount ? row : -1;
+}
 
 PlainBoard::PlainBoard(RandomSource random, BoardHooks& hooks)
     : controller(BoardControls{rollButton, endTurnButton, takeArrow, takeBackArrow, optionsList,

@@ -27,9 +27,13 @@ void TurnController::OnNewGame() {
     DoAction(ActionNewGame);
 }
 
-void TurnController::OnRoll() { DoAction(noPoints ? ActionNextTurn : ActionRoll); }
+void TurnController::OnRoll() {
+    DoAction(noPoints ? ActionNextTurn : ActionRoll);
+}
 
-void TurnController::OnEndTurn() { DoAction(ActionEndTurn); }
+void TurnController::OnEndTurn() {
+    DoAction(ActionEndTurn);
+}
 
 void TurnController::OnTakeOption() {
     if (noPoints) {
@@ -222,7 +226,9 @@ void TurnController::RollDice(DiceSet& values) {
     }
 }
 
-void TurnController::SetAllDice(std::uint8_t value) { dice.fill(value); }
+void TurnController::SetAllDice(std::uint8_t value) {
+    dice.fill(value);
+}
 
 void TurnController::UpdateOptions(const DiceSet& values) {
     optionsModel.FindOptions(values[0], values[1], values[2], values[3], values[4], values[5]);

@@ -32,7 +32,9 @@ public:
 // exactly those faces; counts the numbers drawn.
 class ScriptedDice {
 public:
-    void Queue(const std::vector<int>& faces) { pending.insert(pending.end(), faces.begin(), faces.end()); }
+    void Queue(const std::vector<int>& faces) {
+        pending.insert(pending.end(), faces.begin(), faces.end());
+    }
     int Next() {
         ++drawn;
         if (pending.empty()) {

@@ -106,7 +106,7 @@ TEST(GameProperties, HoldAfterEveryCommandOfRandomPlay) {
     PlainBoard board(player.Dice());
     board.NewGame();
     int finished = 0;
-    for (int command = 0; command < 300000 && finished < 1000; ++command) {
+    for (int command = 0; command < 8000000 && finished < 2000; ++command) {
         const int scoreBefore = board.controller.Score();
         const int totalBefore = board.controller.TurnTotal();
         const bool banked = player.Act(board);
@@ -117,7 +117,7 @@ TEST(GameProperties, HoldAfterEveryCommandOfRandomPlay) {
             board.NewGame();
         }
     }
-    EXPECT_GE(finished, 100) << "random play should finish games";
+    EXPECT_EQ(finished, 2000) << "random play should finish games";
 }
 
 }  // namespace

@@ -76,8 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Dice set aside (0), fresh (7) or holding any larger value are not in play.
         FinderCase{{4, 4, 4, 4, 0, 0}, "400 4 4 4 - - -; 400 - 4 4 4 - -"},
         FinderCase{{0, 0, 3, 3, 3, 0}, "300 - - 3 3 3 -"},
-        FinderCase{{7, 7, 7, 7, 7, 7}, "no rows"},
-        FinderCase{{0, 0, 0, 0, 0, 0}, "no rows"},
+        FinderCase{{7, 7, 7, 7, 7, 7}, "no rows"}, FinderCase{{0, 0, 0, 0, 0, 0}, "no rows"},
         FinderCase{{200, 255, 8, 1, 5, 0}, "100 - - - 1 - -; 50 - - - - 5 -"},
         FinderCase{{9, 5, 5, 5, 5, 5},
                    "500 - 5 5 5 - -; 500 - - 5 5 5 -; 500 - - - 5 5 5; 50 - 5 - - - -; "
@@ -112,8 +111,8 @@ TEST(FinderOverAllThrows, UsesOnlyDiceInPlayAndStaysWithinTheSlots) {
                 ASSERT_TRUE(option.pattern[slot] == 0 || option.pattern[slot] == dice[slot]);
             }
         }
-        const bool scores = std::any_of(dice.begin(), dice.end(),
-                                        [](auto v) { return v == 1 || v == 5; });
+        const bool scores =
+            std::any_of(dice.begin(), dice.end(), [](auto v) { return v == 1 || v == 5; });
         if (scores) {
             ASSERT_FALSE(options.empty());
         }

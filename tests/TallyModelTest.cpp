@@ -53,8 +53,8 @@ TEST_F(TallyModelTest, ShowsBlocksSeparatorsAndTotalInOrder) {
     EXPECT_EQ(Shown(tally), (Names{"combo 500", "combo 100", "separator", "total 600"}));
 
     EXPECT_EQ(tally.AddCombination(kFive, 50), 650);
-    EXPECT_EQ(Shown(tally), (Names{"combo 500", "combo 100", "separator", "combo 50",
-                                   "separator", "total 650"}));
+    EXPECT_EQ(Shown(tally),
+              (Names{"combo 500", "combo 100", "separator", "combo 50", "separator", "total 650"}));
     EXPECT_EQ(tally.DisplayRow(2), tally.DisplayRow(4)) << "one separator stands twice";
     EXPECT_EQ(list.RowCount(), tally.DisplayRowCount());
     EXPECT_EQ(tally.Total(), 650);

@@ -41,8 +41,8 @@ protected:
     // Enabled buttons: Roll, End Turn, take arrow, take-back arrow.
     std::string Buttons() const {
         std::string text;
-        for (const auto* button : {&board.rollButton, &board.endTurnButton, &board.takeArrow,
-                                   &board.takeBackArrow}) {
+        for (const auto* button :
+             {&board.rollButton, &board.endTurnButton, &board.takeArrow, &board.takeBackArrow}) {
             text += button->IsEnabled() ? '1' : '0';
         }
         return text;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vorpin::sim {
+
+struct PlaySettings {
+    std::string policy;
+    std::uint64_t games = 0;
+    unsigned seed = 0;
+    bool trace = false;
+};
+
+enum class Command { Options, Play };
+
+struct Arguments {
+    Command command = Command::Options;
+    PlaySettings play;
+};
+
+inline constexpr std::uint64_t kMostGames = 1'000'000'000;
+
+// The command line after the program name. Throws BadInput when it cannot be used.
+Arguments ParseArguments(std::span<const std::string_view> args);
+
+// A few lines on how to call the simulator.
+std::string_view Usage();
+
+}  // namespace vorpin::sim

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Arguments.h"
+#include "Output.h"
+
+namespace vorpin::sim {
+
+// Seeds the C library's generator once and plays the games in a row, writing one line
+// per game, the closing summary, and with tracing one line per roll.
+// Throws StuckGame, naming the game, when one does not end.
+void RunPlayCommand(const PlaySettings& settings, OutputBuffer& out);
+
+}  // namespace vorpin::sim

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+
+#include "PlainBoard.h"
+#include "Policies.h"
+
+namespace vorpin::sim {
+
+// Sees the dice after every press of Roll.
+class RollObserver {
+public:
+    virtual void OnRoll(int turn, const DiceSet& dice) = 0;
+
+protected:
+    ~RollObserver() = default;
+};
+
+struct GameResult {
+    int turns = 0;
+    int score = 0;
+};
+
+// A game that went on past its step budget: the policy and the board no longer move on.
+class StuckGame : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Plays whole games on a board with one policy, through the player's commands only.
+class GamePlayer {
+public:
+    // Each step presses Roll or End Turn once; no sane game needs this many.
+    static constexpr long kStepBudget = 1'000'000;
+
+    GamePlayer(PlainBoard& board, const Policy& policy, RollObserver* observer = nullptr)
+        : board(board), policy(policy), observer(observer) {}
+
+    // Starts a new game and plays until a bank reaches the winning score.
+    // Throws StuckGame when the step budget runs out first.
+    GameResult PlayGame();
+    // Roll presses so far, over every game played.
+    std::uint64_t Rolls() const { return rolls; }
+
+private:
+    // One step of play; true when it ended the game.
+    bool Step();
+    void PressRoll();
+
+    PlainBoard& board;
+    const Policy& policy;
+    RollObserver* observer;
+    std::uint64_t rolls = 0;
+};
+
+}  // namespace vorpin::sim

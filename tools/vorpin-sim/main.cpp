@@ -1,0 +1,56 @@
+// vorpin-sim: plays Vorpin through the player's commands, for tests and tuning.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <exception>
+#include <string_view>
+#include <vector>
+
+#include "Arguments.h"
+#include "BadInput.h"
+#include "OptionsCommand.h"
+#include "Output.h"
+#include "PlayCommand.h"
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kBadInput = 2;
+
+int Report(vorpin::sim::OutputBuffer& out, const char* message, int status) {
+    out.Flush();
+    std::fprintf(stderr, "vorpin-sim: %s\n", message);
+    return status;
+}
+
+void RunCommand(const vorpin::sim::Arguments& arguments, vorpin::sim::OutputBuffer& out) {
+    if (arguments.command == vorpin::sim::Command::Options) {
+        vorpin::sim::RunOptionsCommand(STDIN_FILENO, out);
+    } else {
+        vorpin::sim::RunPlayCommand(arguments.play, out);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (args.empty()) {
+        const std::string_view usage = vorpin::sim::Usage();
+        std::fwrite(usage.data(), 1, usage.size(), stderr);
+        return kBadInput;
+    }
+    vorpin::sim::OutputBuffer out(stdout);
+    try {
+        RunCommand(vorpin::sim::ParseArguments(args), out);
+    } catch (const vorpin::sim::BadInput& bad) {
+        return Report(out, bad.what(), kBadInput);
+    } catch (const std::exception& failure) {
+        return Report(out, failure.what(), kFailed);
+    }
+    if (!out.Flush()) {
+        return Report(out, "cannot write to standard output", kFailed);
+    }
+    return 0;
+}
