@@ -208,7 +208,7 @@ void TurnController::EndTurn() {
     controls.takeArrow.SetEnabled(false);
     controls.takeBackArrow.SetEnabled(false);
     if (gameOver) {
-        hooks.OfferHighScore();
+        hooks.OfferHighScore(score, turn);
         hooks.ShowHighScores();
     }
 }

@@ -33,7 +33,7 @@ public:
     // Erase and repaint the whole board now: the title screen gives way to the game.
     virtual void RepaintBoard() {}
     // Offer the finished game to the high-score table; true if it entered the table.
-    virtual bool OfferHighScore() { return false; }
+    virtual bool OfferHighScore(int /*score*/, int /*turns*/) { return false; }
     virtual void ShowHighScores() {}
 };
 

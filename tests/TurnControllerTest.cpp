@@ -14,8 +14,8 @@ public:
     void RedrawDice() override { calls.push_back("dice"); }
     void RedrawStatus() override { calls.push_back("status"); }
     void RepaintBoard() override { calls.push_back("board"); }
-    bool OfferHighScore() override {
-        calls.push_back("offer");
+    bool OfferHighScore(int score, int turns) override {
+        calls.push_back("offer " + std::to_string(score) + " " + std::to_string(turns));
         buttonsAtOffer = buttons();
         return true;
     }
@@ -277,13 +277,14 @@ TEST_P(GameEndTest, EndsWithTheBankThatReachesFiveThousand) {
     if (!GetParam().over) {
         EXPECT_EQ(game.Turn(), 3);
         EXPECT_EQ(Buttons(), "1000");
-        EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "offer"), 0);
+        EXPECT_EQ(hooks.calls, (std::vector<std::string>{"dice", "status"}));
         return;
     }
     EXPECT_EQ(game.Turn(), 2) << "the final bank does not start a turn";
     EXPECT_EQ(Buttons(), "0000");
     EXPECT_EQ(hooks.buttonsAtOffer, "0000");
-    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"dice", "status", "offer", "show"}));
+    const std::string offer = "offer " + std::to_string(GetParam().score) + " 2";
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"dice", "status", offer, "show"}));
     board.Roll();
     board.EndTurn();
     EXPECT_EQ(game.Score(), GetParam().score);

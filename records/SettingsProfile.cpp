@@ -1,0 +1,114 @@
+#include "SettingsProfile.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include "SettingsFile.h"
+
+namespace vorpin {
+namespace {
+
+QString Key(const QString& section, const QString& entry) {
+    return QString(section).replace(u'\\', u'/') + u'/' + entry;
+}
+
+QSettings::Format StoreFormat() {
+#ifdef Q_OS_WIN
+    return QSettings::NativeFormat;
+#else
+    return SettingsFileFormat();
+#endif
+}
+
+}  // namespace
+
+const QString SettingsProfile::kMaker = QStringLiteral("Tarnwick");
+
+SettingsProfile::SettingsProfile() : SettingsProfile(kMaker, QCoreApplication::applicationName()) {}
+
+SettingsProfile::SettingsProfile(const QString& maker, const QString& application)
+    : settings(
+          std::make_unique<QSettings>(StoreFormat(), QSettings::UserScope, maker, application)) {}
+
+std::optional<std::int32_t> ParseProfileInt(const QVariant& value) {
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]{1,10}$"));
+    const QString text = value.toString();
+    if (value.typeId() == QMetaType::QStringList || !number.match(text).hasMatch()) {
+        return std::nullopt;
+    }
+    const qlonglong parsed = text.toLongLong();
+    if (parsed < INT32_MIN || parsed > UINT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(parsed));
+}
+
+std::int32_t SettingsProfile::GetProfileInt(const QString& section, const QString& entry,
+                                            std::int32_t defaultValue) {
+    return ParseProfileInt(settings->value(Key(section, entry))).value_or(defaultValue);
+}
+
+QString SettingsProfile::GetProfileString(const QString& section, const QString& entry,
+                                          const QString& defaultValue) {
+    const QVariant value = settings->value(Key(section, entry));
+    if (!value.isValid()) {
+        return defaultValue;
+    }
+    if (value.typeId() == QMetaType::QStringList) {
+        return value.toStringList().join(QStringLiteral(", "));
+    }
+    return value.canConvert<QString>() ? value.toString() : defaultValue;
+}
+
+bool SettingsProfile::WriteProfileInt(const QString& section, const QString& entry,
+                                      std::int32_t value) {
+    settings->setValue(Key(section, entry), value);
+    return true;
+}
+
+bool SettingsProfile::WriteProfileString(const QString& section, const QString& entry,
+                                         const QString& value) {
+    settings->setValue(Key(section, entry), value);
+    return true;
+}
+
+bool SettingsProfile::Commit(QString& error) {
+    settings->sync();
+    switch (settings->status()) {
+        case QSettings::NoError:
+            return true;
+        case QSettings::AccessError:
+            error = QStringLiteral("cannot write %1").arg(Location());
+            return false;
+        case QSettings::FormatError:
+            error = QStringLiteral("%1 is not a settings file").arg(Location());
+            return false;
+    }
+    return false;
+}
+
+}  // namespace vorpin
+
+#include <cstdio>
+
+#include "GameRecords.h"
+
+namespace vorpin {
+
+void LoadStoredRecords(GameRecords& records) {
+    SettingsProfile profile;
+    records.LoadSettings(profile);
+}
+
+bool SaveStoredRecords(const GameRecords& records) {
+    SettingsProfile profile;
+    QString error;
+    if (records.SaveSettings(profile) && profile.Commit(error)) {
+        return true;
+    }
+    std::fprintf(stderr, "%s: settings not saved: %s\n",
+                 qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(error));
+    return false;
+}
+
+}  // namespace vorpin
