@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+namespace vorpin {
+
+class MainFrame;
+
+// The application: makes the main window, gives it its icon, shows and paints it.
+class DiceGameApp final : public QApplication {
+    Q_OBJECT
+
+public:
+    DiceGameApp(int& argc, char** argv);
+    ~DiceGameApp() override;
+
+    // False when the main window could not be made.
+    bool InitInstance();
+    MainFrame* Frame() const { return frame.get(); }
+
+private:
+    std::unique_ptr<MainFrame> frame;
+};
+
+}  // namespace vorpin

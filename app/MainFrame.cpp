@@ -1,0 +1,96 @@
+#include "MainFrame.h"
+
+#include <QFrame>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <ctime>
+
+#include "Commands.h"
+#include "GameBoard.h"
+
+namespace vorpin {
+namespace {
+
+// The board sits in a two-pixel sunken edge that fills the client area.
+QFrame* SunkenEdge(GameBoard* board) {
+    auto* edge = new QFrame;
+    edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    edge->setLineWidth(2);
+    auto* layout = new QVBoxLayout(edge);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(board);
+    return edge;
+}
+
+}  // namespace
+
+MainFrame::MainFrame()
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      board(new GameBoard) {
+    setWindowTitle(QStringLiteral("Tarnwick VORPIN Dice Game"));
+    setCentralWidget(SunkenEdge(board));
+    CreateMenus();
+    CreateKeys();
+    // Two readings of the clock, summed, seed the dice once for the whole run.
+    std::srand(static_cast<unsigned>(std::time(nullptr) + std::time(nullptr)));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(kLeft, kTop);
+    board->setFocus();
+}
+
+bool MainFrame::OnCmdMsg(int command) {
+    if (board->OnCmdMsg(command)) {
+        return true;
+    }
+    if (command == CmdExit) {
+        OnExit();
+        return true;
+    }
+    return false;
+}
+
+QAction* MainFrame::CommandAction(const QString& text, int command) {
+    auto* action = new QAction(text, this);
+    connect(action, &QAction::triggered, this, [this, command] { OnCmdMsg(command); });
+    return action;
+}
+
+void MainFrame::CreateMenus() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    QAction* newGame = CommandAction(QStringLiteral("New Game"), CmdNewGame);
+    newGame->setShortcut(Qt::Key_F2);
+    game->addAction(newGame);
+    addAction(newGame);  // F2 works whatever has the focus
+    game->addSeparator();
+    game->addAction(CommandAction(QStringLiteral("E&xit"), CmdExit));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(CommandAction(QStringLiteral("&High Score..."), CmdHighScore));
+    view->addAction(CommandAction(QStringLiteral("&Clear High Score"), CmdClearHighScore));
+    view->addAction(CommandAction(QStringLiteral("&Dice Color"), CmdDiceColor));
+
+    // Nothing handles "How to play...", so it is always grey.
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QAction* howToPlay = help->addAction(QStringLiteral("How to play..."));
+    howToPlay->setEnabled(false);
+}
+
+// Ctrl+R and Ctrl+E send the commands of the Roll and End Turn buttons, which refuse
+// to act while their button is disabled.
+void MainFrame::CreateKeys() {
+    QAction* roll = CommandAction(QStringLiteral("Roll"), CmdRoll);
+    roll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction* endTurn = CommandAction(QStringLiteral("End Turn"), CmdEndTurn);
+    endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    addActions({roll, endTurn});
+}
+
+// Closes after the current command has finished, through the normal close path.
+void MainFrame::OnExit() {
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+}  // namespace vorpin

@@ -1,0 +1,35 @@
+#include "BoardButton.h"
+
+#include <QPainter>
+#include <QPolygonF>
+
+namespace vorpin {
+
+BoardButton::BoardButton(const QString& text, const QString& accessibleName, QWidget* parent)
+    : QPushButton(text, parent) {
+    setAccessibleName(accessibleName);
+    setFocusPolicy(Qt::NoFocus);  // the board's controls are no tab stops
+    setAutoDefault(false);
+}
+
+ArrowButton::ArrowButton(Direction direction, const QString& accessibleName, QWidget* parent)
+    : BoardButton(QString(), accessibleName, parent), direction(direction) {}
+
+// The button face first, then a solid triangle in the text colour, greyed when disabled.
+void ArrowButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const QPointF centre = QRectF(rect()).center();
+    const qreal half = 5;
+    const qreal tip = direction == Direction::Right ? half : -half;
+    const QPolygonF triangle{QPointF(centre.x() - tip * 0.6, centre.y() - half),
+                             QPointF(centre.x() + tip, centre.y()),
+                             QPointF(centre.x() - tip * 0.6, centre.y() + half)};
+    painter.drawPolygon(triangle);
+}
+
+}  // namespace vorpin

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPushButton>
+
+#include "Controls.h"
+
+namespace vorpin {
+
+// A push button of the board, as the turn rules see it.
+class BoardButton : public QPushButton, public ButtonControl {
+    Q_OBJECT
+
+public:
+    BoardButton(const QString& text, const QString& accessibleName, QWidget* parent);
+
+    void SetEnabled(bool enabled) override { setEnabled(enabled); }
+    bool IsEnabled() const override { return isEnabled(); }
+    void Show() override { show(); }
+};
+
+// A small button showing a triangle that points left or right.
+class ArrowButton final : public BoardButton {
+    Q_OBJECT
+
+public:
+    enum class Direction { Left, Right };
+
+    ArrowButton(Direction direction, const QString& accessibleName, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Direction direction;
+};
+
+}  // namespace vorpin

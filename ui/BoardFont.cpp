@@ -1,0 +1,15 @@
+#include "BoardFont.h"
+
+#include <QFontMetrics>
+
+namespace vorpin {
+
+QFont BoardFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(13);  // 16 pixels from ascent to descent
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+}  // namespace vorpin

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QFont>
+
+namespace vorpin {
+
+// The one font of the board's texts: a bold sans serif 16 pixels high, the same on every
+// machine.
+QFont BoardFont();
+
+}  // namespace vorpin

@@ -1,0 +1,215 @@
+#include "GameBoard.h"
+
+#include <QColorDialog>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdlib>
+
+#include "BoardButton.h"
+#include "BoardFont.h"
+#include "BoardLayout.h"
+#include "BoardList.h"
+#include "Commands.h"
+#include "HighScoreNameDialog.h"
+#include "SettingsProfile.h"
+
+namespace vorpin {
+namespace {
+
+// Draws `text` centred between `left` and the title band's right edge, with its top at
+// `top`; gives the height it took.
+int DrawCentredLine(QPainter& painter, const QString& text, int left, int top) {
+    const int height = painter.fontMetrics().height();
+    painter.drawText(QRect(left, top, layout::kTitleRight - left, height), Qt::AlignCenter, text);
+    return height;
+}
+
+QColor FromColorRef(std::uint32_t color) {
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+std::uint32_t ToColorRef(const QColor& color) {
+    return static_cast<std::uint32_t>(color.red()) |
+           static_cast<std::uint32_t>(color.green()) << 8 |
+           static_cast<std::uint32_t>(color.blue()) << 16;
+}
+
+}  // namespace
+
+GameBoard::GameBoard(QWidget* parent)
+    : QWidget(parent),
+      logo(QStringLiteral(":/images/logo.png")),
+      rollButton(new BoardButton(QStringLiteral("Roll"), QStringLiteral("Roll"), this)),
+      endTurnButton(new BoardButton(QStringLiteral("End Turn"), QStringLiteral("End Turn"), this)),
+      takeArrow(new ArrowButton(ArrowButton::Direction::Right, QStringLiteral("Take"), this)),
+      takeBackArrow(
+          new ArrowButton(ArrowButton::Direction::Left, QStringLiteral("Give back"), this)),
+      optionsList(new BoardList(QStringLiteral("Scoring options"), this)),
+      tallyList(new BoardList(QStringLiteral("Kept this turn"), this)),
+      controller(BoardControls{*rollButton, *endTurnButton, *takeArrow, *takeBackArrow,
+                               *optionsList, *tallyList},
+                 *this, [] { return std::rand(); }) {
+    setFixedSize(layout::kWidth, layout::kHeight);
+    setFont(BoardFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    ConnectControls();
+    LoadStoredRecords(records);
+}
+
+GameBoard::~GameBoard() {
+    SaveStoredRecords(records);
+}
+
+// The controls start hidden and disabled; the first New Game shows them.
+void GameBoard::ConnectControls() {
+    const std::pair<QWidget*, QRect> placed[] = {
+        {rollButton, layout::kRollButton},       {endTurnButton, layout::kEndTurnButton},
+        {optionsList, layout::kOptionsList},     {takeArrow, layout::kTakeArrow},
+        {takeBackArrow, layout::kTakeBackArrow}, {tallyList, layout::kTallyList}};
+    for (const auto& [control, rect] : placed) {
+        control->setGeometry(rect);
+        control->hide();
+    }
+    for (BoardButton* button : {rollButton, endTurnButton, takeArrow, takeBackArrow}) {
+        button->setEnabled(false);
+    }
+    connect(rollButton, &QPushButton::clicked, this, &GameBoard::OnRoll);
+    connect(endTurnButton, &QPushButton::clicked, this, &GameBoard::OnEndTurn);
+    connect(takeArrow, &QPushButton::clicked, this, [this] { controller.OnTakeOption(); });
+    connect(takeBackArrow, &QPushButton::clicked, this, [this] { controller.OnTakeBack(); });
+    connect(optionsList, &BoardList::playerSelectionChanged, this,
+            [this] { controller.OnOptionsSelChange(); });
+    connect(optionsList, &BoardList::playerActivated, this,
+            [this] { controller.OnOptionsDblClk(); });
+    connect(tallyList, &BoardList::playerSelectionChanged, this,
+            [this] { controller.OnTallySelChange(); });
+    connect(tallyList, &BoardList::playerActivated, this, [this] { controller.OnTallyDblClk(); });
+}
+
+bool GameBoard::OnCmdMsg(int command) {
+    switch (command) {
+        case CmdNewGame:
+            OnNewGame();
+            return true;
+        case CmdHighScore:
+            ShowHighScores();
+            return true;
+        case CmdClearHighScore:
+            ClearHighScores();
+            return true;
+        case CmdDiceColor:
+            OnDiceColor();
+            return true;
+        case CmdRoll:
+            OnRoll();
+            return true;
+        case CmdEndTurn:
+            OnEndTurn();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void GameBoard::ShowHighScores() {
+    ShowHighScoreMessage(this, records.highScores.Text());
+}
+
+void GameBoard::OnDiceColor() {
+    const QColor chosen = QColorDialog::getColor(FromColorRef(records.diceColor), window());
+    if (!chosen.isValid()) {
+        return;
+    }
+    records.diceColor = ToColorRef(chosen);
+    if (GameScreenShows()) {
+        RedrawDice();
+    }
+}
+
+bool GameBoard::GameScreenShows() const {
+    return !optionsList->isHidden();
+}
+
+void GameBoard::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (GameScreenShows()) {
+        DrawDice(painter);
+        DrawStatus(painter);
+    } else {
+        DrawTitleScreen(painter);
+    }
+}
+
+// A click on the board itself, outside its controls, does nothing.
+void GameBoard::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void GameBoard::RedrawDice() {
+    repaint(layout::kDiceRow);
+}
+
+void GameBoard::RedrawStatus() {
+    repaint(layout::kStatusBand);
+}
+
+void GameBoard::RepaintBoard() {
+    repaint();
+}
+
+bool GameBoard::OfferHighScore(int score, int turns) {
+    DialogNameAsker asker(window());
+    return records.OfferHighScore(score, turns, asker);
+}
+
+void GameBoard::DrawTitleScreen(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(layout::kLogoLeft, layout::kLogoTop, logo);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    int top = layout::kTitleTop;
+    painter.setPen(QColor(0, 0, 255));
+    top +=
+        2 * DrawCentredLine(painter, QStringLiteral("V O R P I N    D I C E    G A M E"), 0, top);
+    painter.setPen(Qt::black);
+    top += DrawCentredLine(painter, QStringLiteral("Version 1.0.0 @"), 0, top);
+    top += 2 * DrawCentredLine(painter, QStringLiteral("Copyright (C) 2026 Tarnwick"), 0, top);
+    painter.setPen(QColor(255, 0, 0));
+    top += 2 * DrawCentredLine(painter, QStringLiteral("Press F2 to begin"), 0, top);
+    painter.setPen(Qt::black);
+    top += DrawCentredLine(painter, QStringLiteral("For Updates go to"), 0, top);
+    DrawCentredLine(painter, QStringLiteral("vorpin.tarnwick.example"), 0, top);
+}
+
+// "Turn %d" and "Score %d" on one line, vertically centred in the band; nothing but the
+// band before the first game.
+void GameBoard::DrawStatus(QPainter& painter) const {
+    const QRect band = layout::kStatusBand;
+    painter.fillRect(band, palette().color(QPalette::Button));
+    const int turn = controller.Turn();
+    if (turn == 0) {
+        return;
+    }
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const int height = painter.fontMetrics().height();
+    const int top = band.top() + (band.height() - height) / 2;
+    painter.drawText(layout::kTurnTextLeft, top + painter.fontMetrics().ascent(),
+                     QStringLiteral("Turn %1").arg(turn));
+    painter.drawText(layout::kScoreTextLeft, top + painter.fontMetrics().ascent(),
+                     QStringLiteral("Score %1").arg(controller.Score()));
+}
+
+// Until the dice have their images, every die shows as an empty cell.
+void GameBoard::DrawDice(QPainter& painter) const {
+    for (int slot = 0; slot < kDiceCount; ++slot) {
+        painter.fillRect(layout::DieCell(slot), palette().color(QPalette::Button));
+    }
+}
+
+}  // namespace vorpin

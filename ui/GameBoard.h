@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "GameRecords.h"
+#include "TurnController.h"
+
+namespace vorpin {
+
+class BoardButton;
+class BoardList;
+
+// The board: the dice row, the Roll and End Turn buttons, the options list and the
+// tally with the arrows between them, and the status band; before the first game, the
+// title screen. Loads the records when it is made and saves them when it goes.
+class GameBoard final : public QWidget, private BoardHooks {
+    Q_OBJECT
+
+public:
+    explicit GameBoard(QWidget* parent = nullptr);
+    ~GameBoard() override;
+
+    // Runs the board's handler of a menu or key command; false when it has none.
+    bool OnCmdMsg(int command);
+
+    void OnNewGame() { controller.OnNewGame(); }
+    void OnRoll() { controller.OnRoll(); }
+    void OnEndTurn() { controller.OnEndTurn(); }
+    void ShowHighScores() override;
+    void ClearHighScores() { records.ClearHighScores(); }
+    void OnDiceColor();
+
+    const TurnController& Controller() const { return controller; }
+    const GameRecords& Records() const { return records; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void ConnectControls();
+    bool GameScreenShows() const;
+
+    void RedrawDice() override;
+    void RedrawStatus() override;
+    void RepaintBoard() override;
+    bool OfferHighScore(int score, int turns) override;
+
+    void DrawTitleScreen(QPainter& painter) const;
+    void DrawStatus(QPainter& painter) const;
+    void DrawDice(QPainter& painter) const;
+
+    GameRecords records;
+    QImage logo;
+    BoardButton* rollButton;
+    BoardButton* endTurnButton;
+    BoardButton* takeArrow;
+    BoardButton* takeBackArrow;
+    BoardList* optionsList;
+    BoardList* tallyList;
+    TurnController controller;
+};
+
+}  // namespace vorpin
