@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "MainFrame.h"
+#include "SettingsProfile.h"
 
 namespace vorpin {
 
@@ -14,6 +15,7 @@ DiceGameApp::~DiceGameApp() {
 }
 
 bool DiceGameApp::InitInstance() {
+    setOrganizationName(SettingsProfile::kMaker);  // the maker's key for the settings
     frame = std::make_unique<MainFrame>();
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {

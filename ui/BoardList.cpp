@@ -1,11 +1,49 @@
 #include "BoardList.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 namespace vorpin {
+namespace {
+
+// A row with no text of its own; it answers a screen reader from the list's model.
+class ModelRow final : public QListWidgetItem {
+public:
+    QVariant data(int role) const override {
+        if (role == Qt::AccessibleTextRole && listWidget()) {
+            const auto* list = static_cast<const BoardList*>(listWidget());
+            return list->RowText(list->row(this));
+        }
+        return QListWidgetItem::data(role);
+    }
+};
+
+// Hands painting and measuring of every row to the list.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    explicit RowDelegate(BoardList& list) : QStyledItemDelegate(&list), list(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->save();
+        list.DrawRow(*painter, option.rect, index.row(), option.state);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const override {
+        return {list.viewport()->width(), list.RowHeight(index.row())};
+    }
+
+private:
+    BoardList& list;
+};
+
+}  // namespace
 
 BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidget(parent) {
     setAccessibleName(accessibleName);
+    setItemDelegate(new RowDelegate(*this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -27,7 +65,7 @@ void BoardList::RemoveAllRows() {
 
 void BoardList::AddRow() {
     changingRows = true;
-    addItem(new QListWidgetItem);
+    addItem(new ModelRow);
     changingRows = false;
 }
 

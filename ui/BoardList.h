@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QListWidget>
+#include <QStyle>
 
 #include "Controls.h"
 
 namespace vorpin {
 
-// A list of the board whose rows hold no text: what a row shows comes from the model
-// behind it. Reports only what the player does, never the program's own changes.
+// A list of the board whose rows hold no text: each row is painted, measured and
+// described from the model behind it. Reports only what the player does, never the
+// program's own changes.
 class BoardList : public QListWidget, public ListControl {
     Q_OBJECT
 
@@ -23,6 +25,13 @@ public:
     bool IsVisible() const override { return !isHidden(); }
     void Show() override { show(); }
 
+    // Paints row `row` into `rect`, in the given selection and focus state.
+    virtual void DrawRow(QPainter& painter, const QRect& rect, int row,
+                         QStyle::State state) const = 0;
+    virtual int RowHeight(int row) const = 0;
+    // What a screen reader says for the row.
+    virtual QString RowText(int row) const = 0;
+
 signals:
     // The player selected another row, by mouse or keyboard.
     void playerSelectionChanged();
@@ -31,6 +40,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The height of the list font's text, which row heights follow.
+    int TextHeight() const { return fontMetrics().height(); }
 
 private:
     bool changingRows = false;

@@ -8,10 +8,12 @@
 #include "BoardButton.h"
 #include "BoardFont.h"
 #include "BoardLayout.h"
-#include "BoardList.h"
 #include "Commands.h"
+#include "DiceImages.h"
 #include "HighScoreNameDialog.h"
+#include "OptionsList.h"
 #include "SettingsProfile.h"
+#include "TallyList.h"
 
 namespace vorpin {
 namespace {
@@ -40,23 +42,26 @@ std::uint32_t ToColorRef(const QColor& color) {
 GameBoard::GameBoard(QWidget* parent)
     : QWidget(parent),
       logo(QStringLiteral(":/images/logo.png")),
+      logoHighDensity(QStringLiteral(":/images/logo@2x.png")),
       rollButton(new BoardButton(QStringLiteral("Roll"), QStringLiteral("Roll"), this)),
       endTurnButton(new BoardButton(QStringLiteral("End Turn"), QStringLiteral("End Turn"), this)),
       takeArrow(new ArrowButton(ArrowButton::Direction::Right, QStringLiteral("Take"), this)),
       takeBackArrow(
           new ArrowButton(ArrowButton::Direction::Left, QStringLiteral("Give back"), this)),
-      optionsList(new BoardList(QStringLiteral("Scoring options"), this)),
-      tallyList(new BoardList(QStringLiteral("Kept this turn"), this)),
+      optionsList(new OptionsList(this)),
+      tallyList(new TallyList(this)),
       controller(BoardControls{*rollButton, *endTurnButton, *takeArrow, *takeBackArrow,
                                *optionsList, *tallyList},
                  *this, [] { return std::rand(); }) {
     setFixedSize(layout::kWidth, layout::kHeight);
     setFont(BoardFont());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    logoHighDensity.setDevicePixelRatio(2);
+    // The board erases its own background, so that a die redrawn alone is painted over
+    // what it showed before.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    optionsList->SetModel(controller.Options());
+    tallyList->SetModel(controller.Tally());
     ConnectControls();
     LoadStoredRecords(records);
 }
@@ -126,17 +131,33 @@ void GameBoard::OnDiceColor() {
         return;
     }
     records.diceColor = ToColorRef(chosen);
+    imagesReady = false;
+    ComposeDiceImages();
     if (GameScreenShows()) {
         RedrawDice();
     }
+}
+
+// Composes the large dice in the dice colour, at both densities.
+void GameBoard::ComposeDiceImages() {
+    const QColor colour = FromColorRef(records.diceColor);
+    dice.ComposeDiceImages(colour);
+    diceHighDensity.ComposeDiceImages(colour);
+    imagesReady = true;
 }
 
 bool GameBoard::GameScreenShows() const {
     return !optionsList->isHidden();
 }
 
-void GameBoard::paintEvent(QPaintEvent*) {
+void GameBoard::paintEvent(QPaintEvent* event) {
+    if (!imagesReady) {
+        ComposeDiceImages();
+    }
     QPainter painter(this);
+    if (eraseOnPaint) {
+        painter.fillRect(event->rect(), palette().color(QPalette::Button));
+    }
     if (GameScreenShows()) {
         DrawDice(painter);
         DrawStatus(painter);
@@ -169,7 +190,8 @@ bool GameBoard::OfferHighScore(int score, int turns) {
 
 void GameBoard::DrawTitleScreen(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
-    painter.drawImage(layout::kLogoLeft, layout::kLogoTop, logo);
+    painter.drawImage(QPoint(layout::kLogoLeft, layout::kLogoTop),
+                      HighDensity() ? logoHighDensity : logo);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
     int top = layout::kTitleTop;
@@ -205,10 +227,19 @@ void GameBoard::DrawStatus(QPainter& painter) const {
                      QStringLiteral("Score %1").arg(controller.Score()));
 }
 
-// Until the dice have their images, every die shows as an empty cell.
+// A die in play shows its face in the dice colour, keyed onto what the cell showed; a
+// die set aside or fresh shows as an empty cell.
 void GameBoard::DrawDice(QPainter& painter) const {
+    const DiceImages& images = HighDensity() ? diceHighDensity : dice;
     for (int slot = 0; slot < kDiceCount; ++slot) {
-        painter.fillRect(layout::DieCell(slot), palette().color(QPalette::Button));
+        const int value = controller.Dice()[static_cast<std::size_t>(slot)];
+        const QRect cell = layout::DieCell(slot);
+        if (value >= 1 && value <= 6) {
+            images.Composed(value).DrawTransparent(painter, cell.left(), cell.top(),
+                                                   DiceImages::kGreenKey);
+        } else {
+            painter.fillRect(cell, palette().color(QPalette::Button));
+        }
     }
 }
 

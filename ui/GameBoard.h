@@ -3,13 +3,15 @@
 #include <QImage>
 #include <QWidget>
 
+#include "DiceImages.h"
 #include "GameRecords.h"
 #include "TurnController.h"
 
 namespace vorpin {
 
 class BoardButton;
-class BoardList;
+class OptionsList;
+class TallyList;
 
 // The board: the dice row, the Roll and End Turn buttons, the options list and the
 // tally with the arrows between them, and the status band; before the first game, the
@@ -47,18 +49,25 @@ private:
     void RepaintBoard() override;
     bool OfferHighScore(int score, int turns) override;
 
+    void ComposeDiceImages();
+    bool HighDensity() const { return devicePixelRatioF() >= 2; }
     void DrawTitleScreen(QPainter& painter) const;
     void DrawStatus(QPainter& painter) const;
     void DrawDice(QPainter& painter) const;
 
     GameRecords records;
     QImage logo;
+    QImage logoHighDensity;
+    DiceImages dice{1};
+    DiceImages diceHighDensity{2};
+    bool imagesReady = false;
+    bool eraseOnPaint = true;
     BoardButton* rollButton;
     BoardButton* endTurnButton;
     BoardButton* takeArrow;
     BoardButton* takeBackArrow;
-    BoardList* optionsList;
-    BoardList* tallyList;
+    OptionsList* optionsList;
+    TallyList* tallyList;
     TurnController controller;
 };
 

@@ -1,0 +1,52 @@
+#include "RowText.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace vorpin {
+namespace {
+
+QString FaceName(int face, bool plural) {
+    static const char* const kNames[] = {"one", "two", "three", "four", "five", "six"};
+    const QString name = QString::fromLatin1(kNames[face - 1]);
+    return plural ? name + (face == 6 ? QStringLiteral("es") : QStringLiteral("s")) : name;
+}
+
+QString CombinationName(const DicePattern& pattern, int points) {
+    const auto used = std::count_if(pattern.begin(), pattern.end(), [](auto v) { return v; });
+    const auto first = std::find_if(pattern.begin(), pattern.end(), [](auto v) { return v; });
+    if (used == 0) {
+        return QStringLiteral("nothing");
+    }
+    const int face = *first;
+    const bool allAlike =
+        std::all_of(pattern.begin(), pattern.end(), [&](auto v) { return v == 0 || v == face; });
+    if (used == 6 && points == 750) {
+        return QStringLiteral("three pairs");
+    }
+    if (used == 6 && !allAlike) {
+        return QStringLiteral("straight");
+    }
+    static const char* const kCounts[] = {"single", "two", "three", "four", "five", "six"};
+    return QString::fromLatin1(kCounts[used - 1]) + u' ' + FaceName(face, used > 1);
+}
+
+}  // namespace
+
+QString DescribeCombination(const DicePattern& pattern, int points) {
+    return CombinationName(pattern, points) + QStringLiteral(", ") + QString::number(points);
+}
+
+QString DescribeDice(const DiceSet& dice) {
+    QStringList words;
+    for (auto value : dice) {
+        if (value >= 1 && value <= 6) {
+            words << QString::number(value);
+        } else {
+            words << (value == kFresh ? QStringLiteral("not rolled") : QStringLiteral("set aside"));
+        }
+    }
+    return QStringLiteral("Dice: ") + words.join(QStringLiteral(", "));
+}
+
+}  // namespace vorpin

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include "DiceSet.h"
+
+namespace vorpin {
+
+// Words for a combination, for screen readers: "three fives, 500", "single one, 100".
+QString DescribeCombination(const DicePattern& pattern, int points);
+
+// Words for the dice row: "Dice: 5, 5, set aside, 2, 5, 1".
+QString DescribeDice(const DiceSet& dice);
+
+}  // namespace vorpin

@@ -1,0 +1,93 @@
+#include "TallyList.h"
+
+#include "RowPainter.h"
+#include "RowText.h"
+#include "TallyModel.h"
+
+namespace vorpin {
+namespace {
+
+const QString kTurnTotal = QStringLiteral("TURN TOTAL");
+
+// Paints a row of the tally. A row of the current roll takes its selected mark from how
+// it is painted.
+class RowDrawing final : public TallyRowVisitor {
+public:
+    RowDrawing(RowPainter& rows, QStyle::State state) : rows(rows), state(state) {}
+
+    void Visit(ComboRow& row) override {
+        rows.Fill();
+        rows.DrawSmallDice(row.Pattern());
+        rows.DrawText(RowPainter::kNumberColumn, rows.Width(), Qt::AlignLeft,
+                      QString::number(row.Points()));
+        if (row.IsSelectable()) {
+            const bool selected = state & QStyle::State_Selected;
+            row.SetSelected(selected ? 1 : 0);
+            if (selected) {
+                rows.Invert();
+            }
+        }
+    }
+    void Visit(SeparatorRow&) override {
+        rows.Fill();
+        rows.DrawSeparatorLine();
+    }
+    void Visit(TotalRow& row) override {
+        rows.Fill();
+        rows.DrawText(1, RowPainter::kLabelRight, Qt::AlignLeft, kTurnTotal);
+        rows.DrawText(RowPainter::kNumberColumn, rows.Width(), Qt::AlignLeft,
+                      QString::number(row.Total()));
+    }
+
+private:
+    RowPainter& rows;
+    QStyle::State state;
+};
+
+class RowMeasure final : public TallyRowVisitor {
+public:
+    explicit RowMeasure(int textHeight) : textHeight(textHeight) {}
+    void Visit(ComboRow&) override { height = CombinationRowHeight(textHeight); }
+    void Visit(SeparatorRow&) override { height = kSeparatorRowHeight; }
+    void Visit(TotalRow&) override { height = TotalRowHeight(textHeight); }
+    int textHeight;
+    int height = 0;
+};
+
+class RowWords final : public TallyRowVisitor {
+public:
+    void Visit(ComboRow& row) override { text = DescribeCombination(row.Pattern(), row.Points()); }
+    void Visit(SeparatorRow&) override { text = QStringLiteral("separator"); }
+    void Visit(TotalRow& row) override { text = kTurnTotal + u' ' + QString::number(row.Total()); }
+    QString text;
+};
+
+}  // namespace
+
+TallyList::TallyList(QWidget* parent) : BoardList(QStringLiteral("Kept this turn"), parent) {}
+
+void TallyList::DrawRow(QPainter& painter, const QRect& rect, int row, QStyle::State state) const {
+    if (TallyRow* shown = model->DisplayRow(row)) {
+        RowPainter rows(painter, rect, palette());
+        RowDrawing drawing(rows, state);
+        shown->Accept(drawing);
+    }
+}
+
+int TallyList::RowHeight(int row) const {
+    RowMeasure measure(TextHeight());
+    if (TallyRow* shown = model->DisplayRow(row)) {
+        shown->Accept(measure);
+    }
+    return measure.height;
+}
+
+QString TallyList::RowText(int row) const {
+    RowWords words;
+    if (TallyRow* shown = model->DisplayRow(row)) {
+        shown->Accept(words);
+    }
+    return words.text;
+}
+
+}  // namespace vorpin
