@@ -18,7 +18,7 @@ QFrame* SunkenEdge(GameBoard* board) {
     edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     edge->setLineWidth(2);
     auto* layout = new QVBoxLayout(edge);
-    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(board);
     return edge;
 }

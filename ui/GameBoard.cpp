@@ -1,6 +1,7 @@
 #include "GameBoard.h"
 
 #include <QColorDialog>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "DiceImages.h"
 #include "HighScoreNameDialog.h"
 #include "OptionsList.h"
+#include "RowText.h"
 #include "SettingsProfile.h"
 #include "TallyList.h"
 
@@ -60,6 +62,14 @@ GameBoard::GameBoard(QWidget* parent)
     // what it showed before.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    diceReadout = new QLabel(this);
+    diceReadout->setGeometry(layout::kDiceRow);
+    statusReadout = new QLabel(this);
+    statusReadout->setGeometry(layout::kStatusBand);
+    for (QLabel* readout : {diceReadout, statusReadout}) {
+        readout->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    UpdateReadouts();
     optionsList->SetModel(controller.Options());
     tallyList->SetModel(controller.Tally());
     ConnectControls();
@@ -171,11 +181,25 @@ void GameBoard::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// The labels show nothing; they give screen readers the dice and the status as text.
+void GameBoard::UpdateReadouts() {
+    diceReadout->setAccessibleName(DescribeDice(controller.Dice()));
+    statusReadout->setAccessibleName(
+        controller.Turn() == 0
+            ? QString()
+            : QStringLiteral("Turn %1, Score %2").arg(controller.Turn()).arg(controller.Score()));
+}
+
+// Paints the dice over what their cells show, without erasing first.
 void GameBoard::RedrawDice() {
+    UpdateReadouts();
+    eraseOnPaint = false;
     repaint(layout::kDiceRow);
+    eraseOnPaint = true;
 }
 
 void GameBoard::RedrawStatus() {
+    UpdateReadouts();
     repaint(layout::kStatusBand);
 }
 

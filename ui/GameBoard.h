@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QLabel;
+
 #include "DiceImages.h"
 #include "GameRecords.h"
 #include "TurnController.h"
@@ -50,6 +52,7 @@ private:
     bool OfferHighScore(int score, int turns) override;
 
     void ComposeDiceImages();
+    void UpdateReadouts();
     bool HighDensity() const { return devicePixelRatioF() >= 2; }
     void DrawTitleScreen(QPainter& painter) const;
     void DrawStatus(QPainter& painter) const;
@@ -62,6 +65,8 @@ private:
     DiceImages diceHighDensity{2};
     bool imagesReady = false;
     bool eraseOnPaint = true;
+    QLabel* diceReadout;    // what a screen reader says of the dice row
+    QLabel* statusReadout;  // and of the status band
     BoardButton* rollButton;
     BoardButton* endTurnButton;
     BoardButton* takeArrow;

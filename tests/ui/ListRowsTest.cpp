@@ -1,0 +1,156 @@
+// How the rows of the two lists look: small dice, points, separator, total, selection.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTest>
+
+#include "BoardFont.h"
+#include "OptionsList.h"
+#include "OptionsModel.h"
+#include "RowPainter.h"
+#include "TallyList.h"
+#include "TallyModel.h"
+
+namespace vorpin {
+namespace {
+
+// A small die's face is white with a black outline: its row 10 runs black, white, ...
+bool SmallDieAt(const QImage& image, QPoint corner) {
+    return image.pixelColor(corner + QPoint(0, 10)) == Qt::black &&
+           image.pixelColor(corner + QPoint(3, 0)) == Qt::black &&
+           image.pixelColor(corner + QPoint(1, 10)) == Qt::white;
+}
+
+bool DarkBetween(const QImage& image, int y0, int y1, int x0, int x1) {
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            if (image.pixelColor(x, y).lightness() < 100) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+template <typename List, typename Model>
+struct ListUnderTest {
+    ListUnderTest() : list(nullptr), model(list) {
+        list.SetModel(model);
+        list.setFont(BoardFont());
+        list.setGeometry(0, 0, 200, 297);
+        list.show();
+    }
+    // The list's client area, where rows start at x = 0.
+    QImage Shown() {
+        list.doItemsLayout();
+        return list.viewport()->grab().toImage();
+    }
+    QRect Row(int row) { return list.visualItemRect(list.item(row)); }
+
+    List list;
+    Model model;
+};
+
+using Tally = ListUnderTest<TallyList, TallyModel>;
+using Options = ListUnderTest<OptionsList, OptionsModel>;
+
+TEST(TallyRows, DiceStandInTheirColumnsAndPointsAtTheNumberColumn) {
+    Tally tally;
+    tally.model.AddCombination({0, 0, 0, 5, 0, 0}, 50);
+    tally.model.AddCombination({2, 2, 3, 3, 4, 4}, 750);
+    const QImage shown = tally.Shown();
+    const QRect single = tally.Row(0);
+    for (int column = 0; column < 6; ++column) {
+        const QPoint corner(single.left() + 1 + 22 * column, single.top() + 1);
+        EXPECT_EQ(SmallDieAt(shown, corner), column == 3) << column;
+    }
+    EXPECT_FALSE(DarkBetween(shown, single.top(), single.bottom(), 133, 135));
+    EXPECT_TRUE(DarkBetween(shown, single.top(), single.top() + 16, 135, 140))
+        << "points start at x = 135, at the top";
+    const QRect six = tally.Row(1);
+    for (int column = 0; column < 6; ++column) {
+        EXPECT_TRUE(SmallDieAt(shown, QPoint(six.left() + 1 + 22 * column, six.top() + 1)));
+    }
+    EXPECT_EQ(shown.pixelColor(six.left(), six.top() + 10), Qt::white) << "column 0 is clear";
+}
+
+TEST(TallyRows, SeparatorAndTotalRows) {
+    Tally tally;
+    tally.model.AddCombination({1, 0, 0, 0, 0, 0}, 100);
+    tally.model.CommitRoll();
+    tally.model.AddCombination({0, 5, 0, 0, 0, 0}, 50);
+    const QImage shown = tally.Shown();
+    for (int row : {1, 3}) {
+        const QRect separator = tally.Row(row);
+        ASSERT_EQ(separator.height(), kSeparatorRowHeight);
+        for (int x = 0; x < separator.width(); x += 7) {
+            EXPECT_EQ(shown.pixelColor(x, separator.top() + 1), Qt::black) << x;
+            EXPECT_EQ(shown.pixelColor(x, separator.top()), Qt::white) << x;
+            EXPECT_EQ(shown.pixelColor(x, separator.top() + 2), Qt::white) << x;
+        }
+    }
+    const QRect total = tally.Row(4);
+    EXPECT_EQ(total.height(), QFontMetrics(BoardFont()).height());
+    EXPECT_TRUE(DarkBetween(shown, total.top(), total.bottom(), 1, 20)) << "TURN TOTAL";
+    EXPECT_TRUE(DarkBetween(shown, total.top(), total.bottom(), 135, 150)) << "150";
+    EXPECT_FALSE(DarkBetween(shown, total.top(), total.bottom(), 133, 135));
+}
+
+TEST(TallyRows, OnlyASelectedCurrentCombinationShowsInverted) {
+    Tally tally;
+    tally.model.AddCombination({1, 0, 0, 0, 0, 0}, 100);
+    tally.model.CommitRoll();
+    tally.model.AddCombination({0, 5, 0, 0, 0, 0}, 50);
+    for (int row = 0; row < tally.list.count(); ++row) {
+        tally.list.setCurrentRow(row);
+        const QImage shown = tally.Shown();
+        const QRect rect = tally.Row(row);
+        const bool inverted = shown.pixelColor(rect.right() - 2, rect.top() + 2) == Qt::black;
+        EXPECT_EQ(inverted, row == 2) << "row " << row;
+        EXPECT_EQ(tally.model.HasSelectedCurrent(), row == 2) << "row " << row;
+    }
+}
+
+TEST(OptionRows, PointsCentredAndSelectionInverted) {
+    Options options;
+    options.model.FindOptions(5, 1, 3, 1, 5, 4);
+    const QImage plain = options.Shown();
+    const QRect first = options.Row(0);
+    EXPECT_EQ(first.height(), 23);
+    EXPECT_TRUE(SmallDieAt(plain, QPoint(first.left() + 23, first.top() + 1)));
+    int left = 200;
+    int right = 0;
+    for (int x = 135; x < first.right(); ++x) {
+        if (DarkBetween(plain, first.top(), first.bottom(), x, x + 1)) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    EXPECT_NEAR((left + right) / 2.0, (135 + first.right() + 1) / 2.0, 2) << "100 centred";
+
+    options.list.setCurrentRow(1);
+    const QImage selected = options.Shown();
+    const QRect second = options.Row(1);
+    EXPECT_EQ(selected.pixelColor(second.left() + 70, second.top() + 2), Qt::black);
+    EXPECT_EQ(selected.pixelColor(first.left() + 70, first.top() + 2), Qt::white);
+}
+
+TEST(OptionRows, NoPointsRowLooksTheSameWhenClicked) {
+    Options options;
+    options.model.ShowNoPoints();
+    const QImage before = options.Shown();
+    EXPECT_TRUE(DarkBetween(before, 0, 23, 30, 170)) << "the words are there";
+    QTest::mouseClick(options.list.viewport(), Qt::LeftButton, {}, options.Row(0).center());
+    EXPECT_EQ(options.Shown(), before);
+}
+
+TEST(RowHeights, FollowTheTextHeight) {
+    const std::pair<int, int> heights[] = {{16, 23}, {21, 23}, {22, 22}, {24, 24}};
+    for (const auto& [text, row] : heights) {
+        EXPECT_EQ(CombinationRowHeight(text), row) << text;
+        EXPECT_EQ(TotalRowHeight(text), text) << text;
+    }
+}
+
+}  // namespace
+}  // namespace vorpin
