@@ -2,58 +2,50 @@
 
 #include <deque>
 #include <string>
-#include <vector>
 
 #include "PlainBoard.h"
 
 namespace vorpin::testing {
 
-// A list that writes down every call the models make of it.
+// A list that writes down every call the models make of it: "disable clear add ...".
 class RecordingList : public PlainList {
 public:
     void RemoveAllRows() override {
-        log.push_back("remove all");
+        log += "clear ";
         PlainList::RemoveAllRows();
     }
     void AddRow() override {
-        log.push_back("add");
+        log += "add ";
         PlainList::AddRow();
     }
     void SetEnabled(bool on) override {
-        log.push_back(on ? "enable" : "disable");
+        log += on ? "enable " : "disable ";
         PlainList::SetEnabled(on);
     }
-    void RepaintNow() override { log.push_back("repaint"); }
+    void RepaintNow() override { log += "repaint "; }
 
-    std::vector<std::string> log;
+    std::string log;
 };
 
-// Hands out the faces it is given, in order, as rand() values that RollDice turns into
-// exactly those faces; counts the numbers drawn.
-class ScriptedDice {
-public:
-    void Queue(const std::vector<int>& faces) {
-        pending.insert(pending.end(), faces.begin(), faces.end());
-    }
-    int Next() {
-        ++drawn;
-        if (pending.empty()) {
-            return 1;  // a steady two: scores nothing alone
-        }
-        const int face = pending.front();
-        pending.pop_front();
-        return face - 1;
-    }
+// Hands out `faces` in order as rand() values that the dice turn into exactly those faces,
+// then twos, which score nothing; counts the numbers drawn.
+struct ScriptedDice {
     RandomSource Source() {
-        return [this] { return Next(); };
+        return [this] {
+            ++drawn;
+            const int face = faces.empty() ? 2 : faces.front();
+            if (!faces.empty()) {
+                faces.pop_front();
+            }
+            return face - 1;
+        };
     }
-    int drawn = 0;
 
-private:
-    std::deque<int> pending;
+    std::deque<int> faces;
+    int drawn = 0;
 };
 
-// Formats options the way the simulator prints them: "500 - - - 5 5 5".
+// An option as the simulator prints it: "500 - - - 5 5 5".
 inline std::string Describe(const ScoringOption& option) {
     std::string text = std::to_string(option.points);
     for (auto face : option.pattern) {

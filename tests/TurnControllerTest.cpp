@@ -7,23 +7,22 @@
 namespace vorpin {
 namespace {
 
-using testing::ScriptedDice;
-
+// Writes down the hooks called, "dice status offer 5000 in 2 with 0000 show": the offer
+// with the score, the turns and the enabled buttons at that moment.
 class RecordingHooks final : public BoardHooks {
 public:
-    void RedrawDice() override { calls.push_back("dice"); }
-    void RedrawStatus() override { calls.push_back("status"); }
-    void RepaintBoard() override { calls.push_back("board"); }
+    void RedrawDice() override { calls += "dice "; }
+    void RedrawStatus() override { calls += "status "; }
+    void RepaintBoard() override { calls += "board "; }
     bool OfferHighScore(int score, int turns) override {
-        calls.push_back("offer " + std::to_string(score) + " " + std::to_string(turns));
-        buttonsAtOffer = buttons();
+        calls += "offer " + std::to_string(score) + " in " + std::to_string(turns) + " with " +
+                 buttons() + " ";
         return true;
     }
-    void ShowHighScores() override { calls.push_back("show"); }
+    void ShowHighScores() override { calls += "show "; }
 
-    std::vector<std::string> calls;
+    std::string calls;
     std::function<std::string()> buttons;
-    std::string buttonsAtOffer;
 };
 
 class TurnControllerTest : public ::testing::Test {
@@ -33,8 +32,8 @@ protected:
     }
 
     // The faces for the dice in play, slot order.
-    void Roll(const std::vector<int>& faces) {
-        dice.Queue(faces);
+    void Roll(const std::deque<int>& faces) {
+        dice.faces = faces;
         board.Roll();
     }
 
@@ -48,16 +47,20 @@ protected:
         return text;
     }
 
-    std::string Options() const {
-        const auto& model = game.Options();
-        std::string text;
-        for (int row = 0; row < model.OptionCount(); ++row) {
-            text += (row ? "; " : "") + testing::Describe(model.Option(row));
+    // "turn 1 score 0 min 500 dice 777777 rows 0 0 buttons 1000": the rows of the options
+    // and of the tally, then the buttons.
+    std::string State() const {
+        std::string text = "turn " + std::to_string(game.Turn()) + " score " +
+                           std::to_string(game.Score()) + " min " +
+                           std::to_string(game.MinimumToBank()) + " dice ";
+        for (auto value : game.Dice()) {
+            text += static_cast<char>('0' + value);
         }
-        return text;
+        return text + " rows " + std::to_string(board.optionsList.RowCount()) + " " +
+               std::to_string(board.tallyList.RowCount()) + " buttons " + Buttons();
     }
 
-    // A game at 3000 after one turn: six ones, then the bank.
+    // A new game at 3000 after one turn: six ones, then the bank.
     void BankThreeThousand() {
         board.NewGame();
         Roll({1, 1, 1, 1, 1, 1});
@@ -66,81 +69,44 @@ protected:
         ASSERT_EQ(game.Score(), 3000);
     }
 
-    ScriptedDice dice;
+    testing::ScriptedDice dice;
     RecordingHooks hooks;
     PlainBoard board{dice.Source(), hooks};
     const TurnController& game = board.controller;
 };
 
-TEST_F(TurnControllerTest, NothingRollsOrBanksBeforeTheFirstNewGame) {
-    board.Roll();
-    board.EndTurn();
-    board.controller.DoAction(TurnController::ActionRoll);
-    board.controller.DoAction(TurnController::ActionNextTurn);
-    EXPECT_EQ(dice.drawn, 0);
-    EXPECT_EQ(game.Dice(), (DiceSet{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(game.Turn(), 0);
-    EXPECT_EQ(Buttons(), "0000");
-}
-
 TEST_F(TurnControllerTest, FirstNewGameShowsTheControlsAndRepaintsTheBoardOnce) {
     board.NewGame();
     board.NewGame();
-    EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "board"), 1);
-    for (bool visible : {board.rollButton.IsVisible(), board.endTurnButton.IsVisible(),
-                         board.takeArrow.IsVisible(), board.takeBackArrow.IsVisible(),
-                         board.optionsList.IsVisible(), board.tallyList.IsVisible()}) {
-        EXPECT_TRUE(visible);
-    }
-    EXPECT_EQ(Buttons(), "1000");
-    EXPECT_EQ(game.Dice(), (DiceSet{7, 7, 7, 7, 7, 7}));
-    EXPECT_EQ(game.Turn(), 1);
-    EXPECT_EQ(game.Score(), 0);
-    EXPECT_EQ(game.MinimumToBank(), 500);
+    EXPECT_EQ(hooks.calls, "board dice status dice status ");
+    EXPECT_TRUE(board.rollButton.IsVisible() && board.endTurnButton.IsVisible() &&
+                board.takeArrow.IsVisible() && board.takeBackArrow.IsVisible() &&
+                board.optionsList.IsVisible() && board.tallyList.IsVisible());
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 777777 rows 0 0 buttons 1000");
 }
 
-TEST_F(TurnControllerTest, RollThrowsEachDieInPlayWithOneNumberInSlotOrder) {
-    board.NewGame();
-    Roll({1, 2, 3, 4, 5, 6});
-    EXPECT_EQ(dice.drawn, 6);
-    EXPECT_EQ(game.Dice(), (DiceSet{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(Options(), "1500 1 2 3 4 5 6; 100 1 - - - - -; 50 - - - - 5 -");
-    EXPECT_EQ(Buttons(), "0000") << "the player must take before rolling again";
-    board.SelectOption(2);
-    EXPECT_EQ(Buttons(), "0010");
-    board.ClickTakeArrow();
-    EXPECT_EQ(game.Dice(), (DiceSet{1, 2, 3, 4, 0, 6}));
-    Roll({5, 1, 1, 1, 2});
-    EXPECT_EQ(dice.drawn, 11);
-    EXPECT_EQ(game.Dice(), (DiceSet{5, 1, 1, 1, 0, 2}));
-}
-
-TEST_F(TurnControllerTest, FirstBankNeedsFiveHundredLaterBanksThreeHundredFifty) {
+TEST_F(TurnControllerTest, TurnThrowsTheDiceInPlayAndBanksFiveHundredFirstThenThreeFifty) {
     board.NewGame();
     Roll({4, 4, 4, 5, 2, 3});
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 444523 rows 2 0 buttons 0000")
+        << "the player must take before rolling again";
+    board.SelectOption(1);
+    EXPECT_EQ(Buttons(), "0010");
+    board.ClickTakeArrow();
     board.TakeOption(0);
-    EXPECT_EQ(Options(), "50 - - - 5 - -");
-    board.TakeOption(0);
-    EXPECT_EQ(Buttons(), "1000") << "450 is not enough";
-    EXPECT_EQ(game.TurnTotal(), 0);
-    Roll({5, 3});
-    board.TakeOption(0);
-    EXPECT_EQ(Buttons(), "1100");
-    EXPECT_EQ(game.TurnTotal(), 500);
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 000023 rows 0 4 buttons 1000") << "450 < 500";
+    Roll({1, 5});
+    EXPECT_EQ(dice.drawn, 8) << "one number for each die in play";
+    board.TakeOption(1);
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 000010 rows 1 6 buttons 1100");
     board.EndTurn();
-    EXPECT_EQ(game.Score(), 500);
-    EXPECT_EQ(game.Turn(), 2);
-    EXPECT_EQ(game.MinimumToBank(), 350);
-    EXPECT_EQ(Buttons(), "1000");
-    EXPECT_EQ(game.Dice(), (DiceSet{7, 7, 7, 7, 7, 7}));
-    EXPECT_EQ(board.tallyList.RowCount(), 0);
+    EXPECT_EQ(State(), "turn 2 score 500 min 350 dice 777777 rows 0 0 buttons 1000");
 
     Roll({3, 3, 3, 2, 4, 6});
     board.TakeOption(0);
     EXPECT_EQ(Buttons(), "1000") << "300 is not enough";
     Roll({5, 2, 2});
     board.TakeOption(0);
-    EXPECT_EQ(Buttons(), "1100");
     board.EndTurn();
     EXPECT_EQ(game.Score(), 850);
 }
@@ -150,206 +116,127 @@ TEST_F(TurnControllerTest, RollWithNothingToScoreLosesTheTurn) {
     Roll({1, 2, 2, 3, 4, 6});
     board.TakeOption(0);
     Roll({2, 3, 4, 6, 2});
-    EXPECT_TRUE(game.NoPoints());
-    EXPECT_TRUE(game.Options().NoPointsRow());
-    EXPECT_EQ(board.optionsList.RowCount(), 1);
-    EXPECT_EQ(board.tallyList.RowCount(), 0);
-    EXPECT_EQ(game.Dice(), (DiceSet{0, 2, 3, 4, 6, 2})) << "the losing roll stays in view";
-    EXPECT_EQ(Buttons(), "1000");
-    EXPECT_EQ(game.Score(), 0);
-
     board.DoubleClickOption(0);
     board.ClickTakeArrow();
-    EXPECT_EQ(Buttons(), "1000") << "the no-points row offers nothing";
-    EXPECT_EQ(board.tallyList.RowCount(), 0);
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 023462 rows 1 0 buttons 1000")
+        << "the losing roll stays in view; its row offers nothing";
 
     hooks.calls.clear();
     Roll({1, 1, 1, 2, 3, 4});
-    EXPECT_FALSE(game.NoPoints());
-    EXPECT_EQ(game.Turn(), 2);
-    EXPECT_EQ(hooks.calls[1], "status") << "the next turn's number is shown before the roll";
-    EXPECT_EQ(game.Dice(), (DiceSet{1, 1, 1, 2, 3, 4}));
-    EXPECT_EQ(game.MinimumToBank(), 500) << "a lost turn is not a bank";
-    EXPECT_EQ(Buttons(), "0000");
+    EXPECT_EQ(hooks.calls, "dice status dice ") << "the next turn's number shows before the roll";
+    EXPECT_EQ(State(), "turn 2 score 0 min 500 dice 111234 rows 4 0 buttons 0000")
+        << "a lost turn is not a bank";
 }
 
-TEST_F(TurnControllerTest, AllSixSetAsideMakesThemFreshAndTheTurnGoesOn) {
-    board.NewGame();
-    Roll({1, 2, 3, 4, 5, 6});
-    board.TakeOption(0);
-    EXPECT_EQ(game.Dice(), (DiceSet{7, 7, 7, 7, 7, 7}));
-    EXPECT_EQ(game.Options().OptionCount(), 0);
-    EXPECT_EQ(Buttons(), "1100");
-    Roll({2, 2, 3, 3, 4, 4});
-    EXPECT_EQ(dice.drawn, 12);
-    EXPECT_EQ(game.Tally().DisplayRowCount(), 3);
-    EXPECT_EQ(game.Tally().DisplayRow(0)->IsSelectable(), 0) << "now an earlier row";
-    EXPECT_EQ(game.Tally().Total(), 1500);
-}
-
-TEST_F(TurnControllerTest, GivingBackAfterHotDiceReturnsOnlyThoseDice) {
+TEST_F(TurnControllerTest, AllSixSetAsideComeBackFreshAndGivingBackReturnsOnlyThoseDice) {
     board.NewGame();
     Roll({1, 1, 1, 5, 5, 5});
     board.TakeOption(0);
     board.TakeOption(0);
-    ASSERT_EQ(game.Dice(), (DiceSet{7, 7, 7, 7, 7, 7}));
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 777777 rows 0 4 buttons 1100");
     board.SelectTallyRow(1);
     EXPECT_EQ(Buttons(), "1101");
     board.ClickTakeBackArrow();
-    EXPECT_EQ(game.Dice(), (DiceSet{0, 0, 0, 5, 5, 5}));
-    EXPECT_EQ(Options(), "500 - - - 5 5 5; 50 - - - 5 - -; 50 - - - - 5 -; 50 - - - - - 5");
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 000555 rows 4 3 buttons 1100");
     EXPECT_EQ(game.TurnTotal(), 1000);
-    EXPECT_EQ(Buttons(), "1100");
+    board.TakeOption(0);
+    Roll({2, 2, 3, 3, 4, 4});
+    ASSERT_EQ(State(), "turn 1 score 0 min 500 dice 223344 rows 1 4 buttons 0000");
+    EXPECT_EQ(game.Tally().DisplayRow(0)->IsSelectable(), 0) << "now an earlier row";
 }
 
-TEST_F(TurnControllerTest, GivingBackTheOnlyCombinationOffersItAgain) {
+TEST_F(TurnControllerTest, OnlyThisRollsCombinationsGoBackAndEarlierOnesStillBank) {
     board.NewGame();
-    Roll({5, 2, 3, 4, 6, 2});
+    Roll({1, 1, 1, 2, 3, 4});
     board.TakeOption(0);
     board.DoubleClickTallyRow(0);
-    EXPECT_EQ(game.Dice(), (DiceSet{5, 2, 3, 4, 6, 2}));
-    EXPECT_EQ(Options(), "50 5 - - - - -");
-    EXPECT_EQ(board.tallyList.RowCount(), 0);
-    EXPECT_EQ(game.TurnTotal(), 0);
-    EXPECT_EQ(Buttons(), "0000");
-    board.TakeOption(0);
-    EXPECT_EQ(Buttons(), "1000");
-}
-
-TEST_F(TurnControllerTest, EarlierRowsAloneCanStillBeBanked) {
-    board.NewGame();
-    Roll({1, 1, 1, 2, 3, 4});
-    board.TakeOption(0);
-    Roll({5, 2, 3});
-    board.TakeOption(0);
-    EXPECT_EQ(game.TurnTotal(), 1050);
-    board.SelectTallyRow(2);
-    board.ClickTakeBackArrow();
-    EXPECT_EQ(game.TurnTotal(), 1000);
-    EXPECT_EQ(Buttons(), "0100") << "End Turn stays, Roll needs a take from this roll";
-    board.EndTurn();
-    EXPECT_EQ(game.Score(), 1000);
-    EXPECT_EQ(game.Turn(), 2);
-    EXPECT_EQ(Buttons(), "1000");
-}
-
-TEST_F(TurnControllerTest, GiveBackArrowFollowsCurrentRowsOnly) {
-    board.NewGame();
-    Roll({1, 1, 1, 2, 3, 4});
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 111234 rows 4 0 buttons 0000")
+        << "all offered again, nothing taken from this roll";
     board.TakeOption(0);
     Roll({5, 1, 3});
     board.TakeOption(0);
     board.TakeOption(0);
-    // combo 1000, separator, combo 100, combo 50, separator, total
+    // Tally rows: 1000, separator, 100, 50, separator, total.
     for (int row : {0, 1, 4, 5, 9}) {
-        board.SelectTallyRow(row);
+        board.DoubleClickTallyRow(row);
         EXPECT_FALSE(board.takeBackArrow.IsEnabled()) << "row " << row;
         board.ClickTakeBackArrow();
-        EXPECT_EQ(game.Tally().Total(), 1150) << "row " << row;
     }
+    EXPECT_EQ(game.TurnTotal(), 1150);
     board.SelectTallyRow(3);
     EXPECT_TRUE(board.takeBackArrow.IsEnabled());
     board.SelectTallyRow(2);
     board.ClickTakeBackArrow();
-    EXPECT_EQ(game.Tally().Total(), 1050) << "the single one went back, not the five";
-    EXPECT_EQ(game.Dice(), (DiceSet{0, 0, 0, 0, 1, 3}));
+    EXPECT_EQ(game.Dice(), (DiceSet{0, 0, 0, 0, 1, 3})) << "the one went back, not the five";
+    board.DoubleClickTallyRow(2);
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 000513 rows 2 3 buttons 0100")
+        << "End Turn stays, Roll needs a take from this roll";
+    board.EndTurn();
+    EXPECT_EQ(game.Score(), 1000);
 }
 
-struct FinalBank {
-    std::vector<int> thirdRoll;
-    int score;
-    bool over;
-};
-
-class GameEndTest : public TurnControllerTest, public ::testing::WithParamInterface<FinalBank> {};
-
-TEST_P(GameEndTest, EndsWithTheBankThatReachesFiveThousand) {
-    BankThreeThousand();
-    Roll({1, 1, 1, 5, 5, 5});
-    board.TakeOption(0);
-    board.TakeOption(0);
-    Roll(GetParam().thirdRoll);
-    board.TakeOption(0);
-    board.TakeOption(0);
-    hooks.calls.clear();
-    board.EndTurn();
-    EXPECT_EQ(game.Score(), GetParam().score);
-    if (!GetParam().over) {
-        EXPECT_EQ(game.Turn(), 3);
-        EXPECT_EQ(Buttons(), "1000");
-        EXPECT_EQ(hooks.calls, (std::vector<std::string>{"dice", "status"}));
-        return;
-    }
-    EXPECT_EQ(game.Turn(), 2) << "the final bank does not start a turn";
-    EXPECT_EQ(Buttons(), "0000");
-    EXPECT_EQ(hooks.buttonsAtOffer, "0000");
-    const std::string offer = "offer " + std::to_string(GetParam().score) + " 2";
-    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"dice", "status", offer, "show"}));
-    board.Roll();
-    board.EndTurn();
-    EXPECT_EQ(game.Score(), GetParam().score);
-    EXPECT_EQ(game.Turn(), 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(FinalBanks, GameEndTest,
-                         ::testing::Values(FinalBank{{5, 5, 5, 2, 3, 5}, 5050, true},
-                                           FinalBank{{5, 5, 5, 2, 3, 4}, 5000, true},
-                                           FinalBank{{4, 4, 4, 5, 2, 3}, 4950, false}),
-                         [](const auto& info) { return std::to_string(info.param.score); });
-
-enum class Moment { MidTurn, LostTurn, GameOver };
-
-class NewGameTest : public TurnControllerTest, public ::testing::WithParamInterface<Moment> {};
-
-TEST_P(NewGameTest, RestartsAtTurnOneFromAnyState) {
-    BankThreeThousand();
-    Roll({1, 1, 1, 1, 1, 1});
-    if (GetParam() == Moment::MidTurn) {
-        board.TakeOption(1);
-    } else if (GetParam() == Moment::LostTurn) {
-        board.TakeOption(1);
-        Roll({2, 3, 4});
-        ASSERT_TRUE(game.NoPoints());
-    } else {
+TEST_F(TurnControllerTest, GameEndsWithTheBankThatReachesFiveThousand) {
+    const struct {
+        std::deque<int> lastRoll;
+        const char* state;
+        const char* hooks;
+    } cases[] = {
+        {{4, 4, 4, 5, 2, 3},
+         "turn 3 score 4950 min 350 dice 777777 rows 0 0 buttons 1000",
+         "dice status "},
+        {{5, 5, 5, 2, 3, 4},
+         "turn 2 score 5000 min 350 dice 777777 rows 0 0 buttons 0000",
+         "dice status offer 5000 in 2 with 0000 show "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        BankThreeThousand();
+        Roll({1, 1, 1, 5, 5, 5});
         board.TakeOption(0);
+        board.TakeOption(0);
+        Roll(c.lastRoll);
+        board.TakeOption(0);
+        board.TakeOption(0);
+        hooks.calls.clear();
         board.EndTurn();
-        ASSERT_EQ(game.Score(), 6000);
+        EXPECT_EQ(State(), c.state);
+        EXPECT_EQ(hooks.calls, c.hooks);
     }
-    board.NewGame();
-    EXPECT_EQ(game.Turn(), 1);
-    EXPECT_EQ(game.Score(), 0);
-    EXPECT_EQ(game.MinimumToBank(), 500);
-    EXPECT_FALSE(game.NoPoints());
-    EXPECT_EQ(board.optionsList.RowCount(), 0);
-    EXPECT_EQ(board.tallyList.RowCount(), 0);
-    EXPECT_EQ(Buttons(), "1000");
-    Roll({1, 2, 2, 3, 4, 6});
-    EXPECT_EQ(game.Turn(), 1);
-    EXPECT_EQ(Options(), "100 1 - - - - -");
 }
 
-INSTANTIATE_TEST_SUITE_P(Moments, NewGameTest,
-                         ::testing::Values(Moment::MidTurn, Moment::LostTurn, Moment::GameOver));
+TEST_F(TurnControllerTest, NewGameRestartsAtTurnOneFromAnyState) {
+    for (const std::string moment : {"mid-turn", "lost turn", "game over"}) {
+        SCOPED_TRACE(moment);
+        BankThreeThousand();
+        Roll({1, 1, 1, 1, 1, 1});
+        board.TakeOption(moment == "game over" ? 0 : 1);
+        if (moment == "lost turn") {
+            Roll({2, 3, 4});
+            ASSERT_TRUE(game.NoPoints());
+        } else if (moment == "game over") {
+            board.EndTurn();
+            ASSERT_EQ(game.Score(), 6000);
+        }
+        board.NewGame();
+        EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 777777 rows 0 0 buttons 1000");
+        Roll({1, 2, 2, 3, 4, 6});
+        EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 122346 rows 1 0 buttons 0000");
+    }
+}
 
 TEST_F(TurnControllerTest, CommandsRefuseToActWhileTheirButtonIsDisabled) {
     board.NewGame();
     Roll({1, 2, 2, 3, 4, 6});
-    const DiceSet shown = game.Dice();
     board.Roll();
-    board.controller.DoAction(TurnController::ActionRoll);
     board.controller.DoAction(TurnController::ActionNextTurn);
     EXPECT_EQ(dice.drawn, 6);
-    EXPECT_EQ(game.Dice(), shown);
     board.TakeOption(0);
     board.EndTurn();
     board.controller.DoAction(TurnController::ActionEndTurn);
-    EXPECT_EQ(game.Score(), 0);
-    EXPECT_EQ(game.Turn(), 1);
     for (int code : {3, 5, 6, 8, -1}) {
         board.controller.DoAction(code);
     }
-    EXPECT_EQ(Buttons(), "1000");
-    EXPECT_EQ(game.Tally().Total(), 100);
+    EXPECT_EQ(State(), "turn 1 score 0 min 500 dice 022346 rows 0 3 buttons 1000");
 }
 
 }  // namespace

@@ -3,63 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <map>
 
-#include "Fakes.h"
 #include "QtPrinting.h"
 
 namespace vorpin {
 namespace {
 
-// A profile in memory that writes down every call, "read SNAME1" or "write SNUM3".
-class RecordingProfile final : public Profile {
+// A profile that reads nothing but defaults and fails every write, writing down which.
+class FailingProfile final : public Profile {
 public:
-    std::int32_t GetProfileInt(const QString& section, const QString& entry,
-                               std::int32_t defaultValue) override {
-        Note("read", section, entry);
-        const auto found = values.find(entry);
-        return found == values.end() ? defaultValue : found->second.toInt();
+    std::int32_t GetProfileInt(const QString&, const QString&, std::int32_t value) override {
+        return value;
     }
-    QString GetProfileString(const QString& section, const QString& entry,
-                             const QString& defaultValue) override {
-        Note("read", section, entry);
-        const auto found = values.find(entry);
-        return found == values.end() ? defaultValue : found->second;
+    QString GetProfileString(const QString&, const QString&, const QString& value) override {
+        return value;
     }
-    bool WriteProfileInt(const QString& section, const QString& entry,
-                         std::int32_t value) override {
-        Note("write", section, entry);
-        values[entry] = QString::number(value);
-        return !failWrites;
+    bool WriteProfileInt(const QString& section, const QString& entry, std::int32_t) override {
+        return Fail(section, entry);
     }
-    bool WriteProfileString(const QString& section, const QString& entry,
-                            const QString& value) override {
-        Note("write", section, entry);
-        values[entry] = value;
-        return !failWrites;
+    bool WriteProfileString(const QString& section, const QString& entry, const QString&) override {
+        return Fail(section, entry);
     }
 
-    std::map<QString, QString> values;
-    QStringList calls;
-    bool failWrites = false;
+    QStringList written;
 
 private:
-    void Note(const char* what, const QString& section, const QString& entry) {
-        EXPECT_EQ(section, QStringLiteral("1.0\\Settings"));
-        calls << QString::fromLatin1(what) + u' ' + entry;
+    bool Fail(const QString& section, const QString& entry) {
+        written << section + u'/' + entry;
+        return false;
     }
 };
-
-QStringList Calls(const char* what) {
-    QStringList calls{QString::fromLatin1(what) + QStringLiteral(" DiceColor"),
-                      QString::fromLatin1(what) + QStringLiteral(" LASTNAME")};
-    for (int n = 1; n <= 10; ++n) {
-        for (const char* prefix : {"SNAME", "SNUM", "STURN"}) {
-            calls << QStringLiteral("%1 %2%3").arg(QString::fromLatin1(what)).arg(prefix).arg(n);
-        }
-    }
-    return calls;
-}
 
 class ScriptedAsker final : public NameAsker {
 public:
@@ -71,107 +44,42 @@ public:
     QStringList offered;
 };
 
-TEST(GameRecordsStore, ReadsEveryValueInOrderWithItsOwnDefault) {
-    RecordingProfile profile;
-    profile.values[QStringLiteral("SNUM3")] = QStringLiteral("7100");
-    profile.values[QStringLiteral("SNAME2")] = QString();
-    GameRecords records;
-    records.LoadSettings(profile);
-    EXPECT_EQ(profile.calls, Calls("read"));
-    EXPECT_EQ(records.diceColor, 0xFFFFFFu);
-    EXPECT_EQ(records.lastName, QStringLiteral("A. Tarnwick"));
-    EXPECT_EQ(records.highScores.Entry(2), (HighScoreEntry{"A. Tarnwick", 7100, 22}));
-    EXPECT_EQ(records.highScores.Entry(1).name, QString()) << "a stored empty name stays empty";
-    EXPECT_EQ(records.highScores.Entry(9), (HighScoreEntry{"A. Tarnwick", 5000, 29}));
-}
-
-TEST(GameRecordsStore, WritesAllThirtyTwoValuesInOrder) {
-    RecordingProfile profile;
-    GameRecords records;
-    records.diceColor = 0x0000FF;
-    records.lastName = QStringLiteral("Ann");
-    records.highScores.Entry(0) = {QStringLiteral("Bo"), 6150, 9};
-    EXPECT_TRUE(records.SaveSettings(profile));
-    EXPECT_EQ(profile.calls, Calls("write"));
-    EXPECT_EQ(profile.values[QStringLiteral("DiceColor")], QStringLiteral("255"));
-    EXPECT_EQ(profile.values[QStringLiteral("SNAME1")], QStringLiteral("Bo"));
-    EXPECT_EQ(profile.values[QStringLiteral("STURN1")], QStringLiteral("9"));
-    EXPECT_EQ(profile.values[QStringLiteral("STURN10")], QStringLiteral("29"));
-
-    GameRecords loaded;
-    loaded.LoadSettings(profile);
-    EXPECT_EQ(loaded.highScores.Text(), records.highScores.Text());
-    EXPECT_EQ(loaded.lastName, records.lastName);
-    EXPECT_EQ(loaded.diceColor, records.diceColor);
-}
-
 TEST(GameRecordsStore, FailedWritesDoNotStopTheOthers) {
-    RecordingProfile profile;
-    profile.failWrites = true;
+    FailingProfile profile;
     EXPECT_FALSE(GameRecords().SaveSettings(profile));
-    EXPECT_EQ(profile.calls.size(), 32);
+    EXPECT_EQ(profile.written.removeDuplicates(), 0);
+    EXPECT_EQ(profile.written.filter(QStringLiteral("1.0\\Settings/")).size(), 32);
 }
 
-TEST(GameRecordsOffer, ConfirmedNameEntersTheGameAndIsRemembered) {
-    GameRecords records;
-    ScriptedAsker asker;
-    asker.answer = QStringLiteral("Kim");
-    EXPECT_TRUE(records.OfferHighScore(5050, 20, asker));
-    EXPECT_EQ(asker.offered, QStringList{QStringLiteral("A. Tarnwick")});
-    EXPECT_EQ(records.highScores.Entry(0), (HighScoreEntry{QStringLiteral("Kim"), 5050, 20}));
-    EXPECT_EQ(records.lastName, QStringLiteral("Kim"));
-
-    asker.answer = QString();
-    EXPECT_TRUE(records.OfferHighScore(5000, 21, asker));
-    EXPECT_EQ(asker.offered.last(), QStringLiteral("Kim"));
-    EXPECT_EQ(records.highScores.Entry(3), (HighScoreEntry{QString(), 5000, 21}))
-        << "an empty name is a name, and the tie stays behind";
-    EXPECT_EQ(records.lastName, QString());
-}
-
-TEST(GameRecordsOffer, CancelledNameStillEntersTheGame) {
-    GameRecords records;
-    records.lastName = QStringLiteral("Kim");
-    ScriptedAsker asker;
-    EXPECT_TRUE(records.OfferHighScore(5000, 20, asker));
-    EXPECT_EQ(records.highScores.Entry(1), (HighScoreEntry{QString(), 5000, 20}));
-    EXPECT_EQ(records.lastName, QStringLiteral("Kim"));
-    EXPECT_TRUE(records.highScores.Text().split(u'\n')[1].startsWith(QStringLiteral(" - ")));
-}
-
-TEST(GameRecordsOffer, GameThatBeatsNoEntryAsksNothing) {
-    GameRecords records;
-    const QString before = records.highScores.Text();
-    ScriptedAsker asker;
-    EXPECT_FALSE(records.OfferHighScore(5000, 29, asker));
-    EXPECT_TRUE(asker.offered.isEmpty());
-    EXPECT_EQ(records.highScores.Text(), before);
-}
-
-// The end of a game played through the turn controller reaches the table.
-TEST(GameRecordsOffer, FinishedGameIsOfferedThenShown) {
-    class RecordsHooks final : public BoardHooks {
-    public:
-        bool OfferHighScore(int score, int turns) override {
-            return records.OfferHighScore(score, turns, asker);
-        }
-        void ShowHighScores() override { shown << records.highScores.Text(); }
+TEST(GameRecordsOffer, QualifyingGameEntersUnderTheAnswerAndNoOtherAsksNothing) {
+    const struct {
+        const char* what;
+        int points;
+        int turns;
+        std::optional<QString> answer;
+        std::optional<int> position;
+        QString lastName;
+    } cases[] = {
+        {"a confirmed name", 5050, 20, QStringLiteral("Kim"), 0, QStringLiteral("Kim")},
+        {"an empty name is a name; the tie stays behind", 5000, 20, QString(), 1, QString()},
+        {"a cancelled name leaves the entry nameless", 5000, 20, std::nullopt, 1, "Mara"},
+        {"a game that beats no entry", 5000, 29, QStringLiteral("Kim"), std::nullopt, "Mara"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         GameRecords records;
+        records.lastName = QStringLiteral("Mara");
         ScriptedAsker asker;
-        QStringList shown;
-    } hooks;
-    hooks.asker.answer = QStringLiteral("Quick");
-    testing::ScriptedDice dice;
-    PlainBoard board(dice.Source(), hooks);
-    board.NewGame();
-    for (int turn = 0; turn < 2; ++turn) {
-        dice.Queue({1, 1, 1, 1, 1, 1});
-        board.Roll();
-        board.TakeOption(0);
-        board.EndTurn();
+        asker.answer = c.answer;
+        EXPECT_EQ(records.OfferHighScore(c.points, c.turns, asker), c.position.has_value());
+        EXPECT_EQ(records.lastName, c.lastName);
+        EXPECT_EQ(asker.offered, c.position ? QStringList{QStringLiteral("Mara")} : QStringList());
+        HighScoreTable expected;
+        if (c.position) {
+            expected.Insert(*c.position, {c.answer.value_or(QString()), c.points, c.turns});
+        }
+        EXPECT_EQ(records.highScores.Text(), expected.Text());
     }
-    ASSERT_EQ(hooks.shown.size(), 1);
-    EXPECT_TRUE(hooks.shown[0].startsWith(QStringLiteral("Quick - 2 turns, 6000 points\n")));
 }
 
 }  // namespace
