@@ -7,7 +7,7 @@ namespace vorpin {
 QFont BoardFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
-    font.setPixelSize(13);  // 16 pixels from ascent to descent
+    font.setPixelSize(14);  // 16 pixels from ascent to descent
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

@@ -53,7 +53,10 @@ TEST_P(ComposeTest, BodyTakesTheColourInsideTheOutline) {
 
 INSTANTIATE_TEST_SUITE_P(Colours, ComposeTest,
                          ::testing::Values(QColor(Qt::white), QColor(40, 30, 20), QColor(0, 0, 255),
-                                           QColor(0, 255, 0)));
+                                           QColor(0, 255, 0)),
+                         [](const auto& info) {
+                             return info.param.name(QColor::HexRgb).mid(1).toStdString();
+                         });
 
 TEST(DiceImagesTest, HighDensityImagesAreTheSameDiceAtTwiceThePixels) {
     DiceImages normal(1);
