@@ -183,7 +183,8 @@ void GameBoard::mousePressEvent(QMouseEvent* event) {
 
 // The labels show nothing; they give screen readers the dice and the status as text.
 void GameBoard::UpdateReadouts() {
-    diceReadout->setAccessibleName(DescribeDice(controller.Dice()));
+    diceReadout->setAccessibleName(controller.HasGame() ? DescribeDice(controller.Dice())
+                                                        : QString());
     statusReadout->setAccessibleName(
         controller.Turn() == 0
             ? QString()
