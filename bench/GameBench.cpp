@@ -31,5 +31,7 @@ void BM_Games(benchmark::State& state, std::string_view policyName) {
 BENCHMARK_CAPTURE(BM_Games, greedy, "greedy");
 BENCHMARK_CAPTURE(BM_Games, banker, "banker");
 BENCHMARK_CAPTURE(BM_Games, fickle, "fickle");
+BENCHMARK_CAPTURE(BM_Games, thumb, "thumb");
+BENCHMARK_CAPTURE(BM_Games, optimal, "optimal");
 
 }  // namespace

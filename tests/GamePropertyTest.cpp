@@ -2,9 +2,11 @@
 // rules that must hold after every command.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "Fakes.h"
+#include "GameInvariants.h"
 
 namespace vorpin {
 namespace {
@@ -28,31 +30,6 @@ constexpr Command kCommands[] = {
     [](PlainBoard& board, int) { board.NewGame(); },
 };
 
-void CheckRules(const PlainBoard& board, int scoreBefore, int totalBefore, bool banked) {
-    const TurnController& game = board.controller;
-    const auto fresh = std::count(game.Dice().begin(), game.Dice().end(), kFresh);
-    ASSERT_TRUE(fresh == 0 || fresh == 6) << "all six fresh or none";
-    const TallyModel& tally = game.Tally();
-    int sum = 0;
-    for (int i = 0; i < tally.DisplayRowCount(); ++i) {
-        if (auto* combo = dynamic_cast<ComboRow*>(tally.DisplayRow(i))) {
-            sum += combo->Points();
-        }
-    }
-    auto* total = dynamic_cast<TotalRow*>(tally.DisplayRow(tally.DisplayRowCount() - 1));
-    ASSERT_EQ(total ? total->Total() : 0, sum) << "the last row shows the total";
-    ASSERT_EQ(board.tallyList.RowCount(), tally.DisplayRowCount());
-    if (board.endTurnButton.IsEnabled()) {
-        ASSERT_GE(game.TurnTotal(), game.MinimumToBank());
-        ASSERT_EQ(game.TurnTotal(), sum);
-    }
-    ASSERT_EQ(board.optionsList.RowCount(), game.NoPoints() ? 1 : game.Options().OptionCount());
-    if (game.Score() != scoreBefore && game.Score() != 0) {
-        ASSERT_TRUE(banked) << "the score changes only by a bank";
-        ASSERT_EQ(game.Score(), scoreBefore + totalBefore);
-    }
-}
-
 TEST(GameProperties, HoldAfterEveryCommandOfRandomPlay) {
     std::mt19937 choices(20261206);
     std::mt19937 faces(20261207);
@@ -63,22 +40,102 @@ TEST(GameProperties, HoldAfterEveryCommandOfRandomPlay) {
     board.NewGame();
     int finished = 0;
     for (int step = 0; step < 8000000 && finished < 2000; ++step) {
-        const int scoreBefore = board.controller.Score();
-        const int totalBefore = board.controller.TurnTotal();
+        const Snapshot before = TakeSnapshot(board);
         // Banking is favoured once it is allowed, so that games come to an end.
         const int row = pick(-1, 8);
         const bool restart = pick(0, 19999) == 0;
         const bool bank = !restart && board.endTurnButton.IsEnabled() && pick(0, 2) == 0;
         const int command = restart ? kNewGame : bank ? kEndTurn : pick(0, 9);
         kCommands[command](board, row);
-        ASSERT_NO_FATAL_FAILURE(CheckRules(board, scoreBefore, totalBefore, command == kEndTurn))
-            << "after command " << step;
+        const ScoreCommand given = command == kEndTurn   ? ScoreCommand::EndTurn
+                                   : command == kNewGame ? ScoreCommand::NewGame
+                                                         : ScoreCommand::Other;
+        if (const auto broken = BrokenRule(board, before, given)) {
+            FAIL() << *broken << ", after command " << step;
+        }
         if (board.controller.Score() >= TurnController::kWinningScore) {
             ++finished;
             board.NewGame();
         }
     }
     EXPECT_EQ(finished, 2000) << "random play should finish games";
+}
+
+// The rules find each fault that can be made from outside the turn controller, and
+// none on a sound board. Each case starts after a roll of 1 1 1 5 2 3 and taking the
+// three ones, so End Turn stands enabled with 1000 points.
+TEST(GameProperties, BrokenRuleNamesEachFault) {
+    using Fault = std::function<void(PlainBoard&, Snapshot&, ScoreCommand&)>;
+    const struct {
+        const char* name;
+        Fault fault;
+        const char* found;  // part of the sentence, or nullptr for none
+    } cases[] = {
+        {"sound", [](PlainBoard&, Snapshot&, ScoreCommand&) {}, nullptr},
+        {"bank",
+         [](PlainBoard& b, Snapshot&, ScoreCommand& c) {
+             b.EndTurn();
+             c = ScoreCommand::EndTurn;
+         },
+         nullptr},
+        {"score without a bank", [](PlainBoard& b, Snapshot&, ScoreCommand&) { b.EndTurn(); },
+         "the score went from 0 to 1000 after a command other"},
+        {"bank of another amount",
+         [](PlainBoard& b, Snapshot& s, ScoreCommand& c) {
+             s.turnTotal = 900;
+             b.EndTurn();
+             c = ScoreCommand::EndTurn;
+         },
+         "not to 900"},
+        {"bank while disabled",
+         [](PlainBoard& b, Snapshot& s, ScoreCommand& c) {
+             s.endTurnEnabled = false;
+             b.EndTurn();
+             c = ScoreCommand::EndTurn;
+         },
+         "after End Turn while disabled"},
+        {"score kept by New Game",
+         [](PlainBoard& b, Snapshot& s, ScoreCommand& c) {
+             b.EndTurn();
+             s = TakeSnapshot(b);
+             c = ScoreCommand::NewGame;
+         },
+         "after New Game, not to 0"},
+        {"End Turn below the minimum",
+         [](PlainBoard& b, Snapshot&, ScoreCommand&) {
+             b.DoubleClickTallyRow(0);
+             b.endTurnButton.SetEnabled(true);
+         },
+         "End Turn is enabled with a turn total of 0 (minimum 500, tally 0)"},
+        {"turn total apart from the tally",
+         [](PlainBoard& b, Snapshot&, ScoreCommand&) {
+             b.controller.Tally().AddCombination(DicePattern{0, 0, 0, 5, 0, 0}, 50);
+         },
+         "turn total of 1000 (minimum 500, tally 1050)"},
+        {"extra tally row", [](PlainBoard& b, Snapshot&, ScoreCommand&) { b.tallyList.AddRow(); },
+         "the tally list has 4 rows, its model 3"},
+        {"extra options row",
+         [](PlainBoard& b, Snapshot&, ScoreCommand&) { b.optionsList.AddRow(); },
+         "the options list has 2 rows, its model 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::ScriptedDice dice{{1, 1, 1, 5, 2, 3}};
+        PlainBoard board(dice.Source());
+        board.NewGame();
+        board.Roll();
+        board.TakeOption(0);
+        ASSERT_TRUE(board.endTurnButton.IsEnabled());
+        Snapshot before = TakeSnapshot(board);
+        ScoreCommand command = ScoreCommand::Other;
+        c.fault(board, before, command);
+        const std::string broken = BrokenRule(board, before, command).value_or("");
+        if (c.found == nullptr) {
+            EXPECT_EQ(broken, "");
+        } else {
+            EXPECT_NE(broken.find(c.found), std::string::npos) << broken;
+        }
+    }
 }
 
 }  // namespace

@@ -34,8 +34,10 @@ bad() {
 bad '' bogus
 bad '' --games
 bad '' options extra
+bad '' solve extra
+bad '' odds extra
 bad '' play
-bad '' play --policy optimal --games 1 --seed 1
+bad '' play --policy psychic --games 1 --seed 1
 bad '' play --policy greedy --games x --seed 1
 bad '' play --policy greedy --games -1 --seed 1
 bad '' play --policy greedy --games 0 --seed 1

@@ -18,7 +18,7 @@ same_seed() {
 # Every policy plays its games to the winning score, numbered from 1, and the closing
 # line gives the mean of their turns.
 game_lines() {
-    for policy in greedy banker fickle; do
+    for policy in greedy banker fickle thumb; do
         "$sim" play --policy "$policy" --games 200 --seed 7 >"$tmp/out"
         awk -v policy="$policy" '
             function fail(why) { print "FAIL " policy " line " NR ": " why ": " $0; bad = 1; exit 1 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "StrategyCommands.h"
+
 namespace vorpin::sim {
 
 struct PlaySettings {
@@ -12,13 +14,15 @@ struct PlaySettings {
     std::uint64_t games = 0;
     unsigned seed = 0;
     bool trace = false;
+    bool check = false;  // --check: the game's rules after every command
 };
 
-enum class Command { Options, Play };
+enum class Command { Options, Play, Solve, Advise, Odds };
 
 struct Arguments {
     Command command = Command::Options;
     PlaySettings play;
+    AdviseSettings advise;
 };
 
 inline constexpr std::uint64_t kMostGames = 1'000'000'000;

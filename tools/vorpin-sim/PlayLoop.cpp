@@ -5,7 +5,9 @@
 namespace vorpin::sim {
 
 GameResult GamePlayer::PlayGame() {
+    const Snapshot before = TakeSnapshot(board);
     board.NewGame();
+    Check(before, ScoreCommand::NewGame, "New Game");
     for (long step = 0; step < kStepBudget; ++step) {
         if (Step()) {
             return GameResult{board.controller.Turn(), board.controller.Score()};
@@ -23,10 +25,14 @@ bool GamePlayer::Step() {
         return false;
     }
     if (controller.Options().OptionCount() > 0) {
+        const Snapshot before = TakeSnapshot(board);
         policy.TakeCombinations(board);
+        Check(before, ScoreCommand::Other, "the policy's takes");
     }
     if (board.endTurnButton.IsEnabled() && policy.WantsToBank(board)) {
+        const Snapshot before = TakeSnapshot(board);
         board.EndTurn();
+        Check(before, ScoreCommand::EndTurn, "End Turn");
         return controller.Score() >= TurnController::kWinningScore;
     }
     PressRoll();
@@ -34,10 +40,22 @@ bool GamePlayer::Step() {
 }
 
 void GamePlayer::PressRoll() {
+    const Snapshot before = TakeSnapshot(board);
     board.Roll();
+    Check(before, ScoreCommand::Other, "Roll");
     ++rolls;
     if (observer != nullptr) {
         observer->OnRoll(board.controller.Turn(), board.controller.Dice());
+    }
+}
+
+void GamePlayer::Check(const Snapshot& before, ScoreCommand command, std::string_view after) const {
+    if (!checking) {
+        return;
+    }
+    if (const auto broken = BrokenRule(board, before, command)) {
+        throw BrokenRuleError("rule broken after " + std::string(after) + " (now turn " +
+                              std::to_string(board.controller.Turn()) + "): " + *broken);
     }
 }
 

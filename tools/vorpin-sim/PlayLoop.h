@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <string_view>
 
+#include "GameInvariants.h"
 #include "PlainBoard.h"
 #include "Policies.h"
 
@@ -28,6 +30,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A rule of the game found broken while the rules are checked.
+class BrokenRuleError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Plays whole games on a board with one policy, through the player's commands only.
 class GamePlayer {
 public:
@@ -42,16 +50,21 @@ public:
     GameResult PlayGame();
     // Roll presses so far, over every game played.
     std::uint64_t Rolls() const { return rolls; }
+    // Checks the game's rules after New Game, Roll, End Turn and each policy's takes
+    // (the policy gives its own commands); a broken rule throws BrokenRuleError.
+    void CheckRules(bool on) { checking = on; }
 
 private:
     // One step of play; true when it ended the game.
     bool Step();
     void PressRoll();
+    void Check(const Snapshot& before, ScoreCommand command, std::string_view after) const;
 
     PlainBoard& board;
     const Policy& policy;
     RollObserver* observer;
     std::uint64_t rolls = 0;
+    bool checking = false;
 };
 
 }  // namespace vorpin::sim

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "OptimalPolicy.h"
+#include "ThumbPolicy.h"
+
 namespace vorpin::sim {
 namespace {
 
@@ -81,11 +84,26 @@ std::unique_ptr<Policy> MakePolicy(std::string_view name) {
     if (name == "fickle") {
         return std::make_unique<FicklePolicy>();
     }
+    if (name == "thumb") {
+        return std::make_unique<ThumbPolicy>();
+    }
+    if (name == "optimal") {
+        return std::make_unique<OptimalPolicy>(std::make_shared<strategy::OptimalStrategy>());
+    }
     return nullptr;
 }
 
+bool IsPolicyName(std::string_view name) {
+    for (std::string_view known : {"greedy", "banker", "fickle", "thumb", "optimal"}) {
+        if (name == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string_view PolicyNames() {
-    return "greedy, banker, fickle";
+    return "greedy, banker, fickle, thumb, optimal";
 }
 
 }  // namespace vorpin::sim

@@ -41,7 +41,11 @@ public:
     bool WantsToBank(const PlainBoard& board) const override;
 };
 
-// The policy called `name`, or none when there is no such policy.
+// Whether `name` is one of PolicyNames().
+bool IsPolicyName(std::string_view name);
+
+// The policy called `name`, or none when there is no such policy. The optimal policy
+// solves the game first, which takes a moment.
 std::unique_ptr<Policy> MakePolicy(std::string_view name);
 
 // The known policy names, separated by ", ", for messages.

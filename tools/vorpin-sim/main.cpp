@@ -12,6 +12,7 @@
 #include "OptionsCommand.h"
 #include "Output.h"
 #include "PlayCommand.h"
+#include "StrategyCommands.h"
 
 namespace {
 
@@ -25,10 +26,23 @@ int Report(vorpin::sim::OutputBuffer& out, const char* message, int status) {
 }
 
 void RunCommand(const vorpin::sim::Arguments& arguments, vorpin::sim::OutputBuffer& out) {
-    if (arguments.command == vorpin::sim::Command::Options) {
-        vorpin::sim::RunOptionsCommand(STDIN_FILENO, out);
-    } else {
-        vorpin::sim::RunPlayCommand(arguments.play, out);
+    using vorpin::sim::Command;
+    switch (arguments.command) {
+        case Command::Options:
+            vorpin::sim::RunOptionsCommand(STDIN_FILENO, out);
+            break;
+        case Command::Play:
+            vorpin::sim::RunPlayCommand(arguments.play, out);
+            break;
+        case Command::Solve:
+            vorpin::sim::RunSolveCommand(out);
+            break;
+        case Command::Advise:
+            vorpin::sim::RunAdviseCommand(arguments.advise, out);
+            break;
+        case Command::Odds:
+            vorpin::sim::RunOddsCommand(out);
+            break;
     }
 }
 
