@@ -17,6 +17,9 @@ public:
 
     // False when the main window could not be made.
     bool InitInstance();
+    // For the start-up benchmark only: once the title screen has been painted for the
+    // first time, prints when that was and quits. Call before InitInstance().
+    void ExitAfterFirstPaint();
     MainFrame* Frame() const { return frame.get(); }
 
 private:

@@ -1,16 +1,23 @@
 // Vorpin: the six-dice game.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "DiceGameApp.h"
 #include "DisplayCheck.h"
 
 int main(int argc, char** argv) {
+    // Set only by the start-up benchmark (bench/startup/measure-startup).
+    const char* exitAfterFirstPaint = std::getenv("VORPIN_EXIT_AFTER_FIRST_PAINT");
     if (const std::string problem = vorpin::DisplayProblem(); !problem.empty()) {
         std::fprintf(stderr, "Vorpin: %s\n", problem.c_str());
         return 1;
     }
     vorpin::DiceGameApp app(argc, argv);
+    if (exitAfterFirstPaint != nullptr && std::string_view(exitAfterFirstPaint) == "1") {
+        app.ExitAfterFirstPaint();
+    }
     if (!app.InitInstance()) {
         std::fprintf(stderr, "Vorpin: the game window could not be created\n");
         return 1;

@@ -8,10 +8,6 @@
 namespace vorpin {
 namespace {
 
-QString Key(const QString& section, const QString& entry) {
-    return QString(section).replace(u'\\', u'/') + u'/' + entry;
-}
-
 QSettings::Format StoreFormat() {
 #ifdef Q_OS_WIN
     return QSettings::NativeFormat;
@@ -43,14 +39,15 @@ std::optional<std::int32_t> ParseProfileInt(const QVariant& value) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(parsed));
 }
 
-std::int32_t SettingsProfile::GetProfileInt(const QString& section, const QString& entry,
-                                            std::int32_t defaultValue) {
-    return ParseProfileInt(settings->value(Key(section, entry))).value_or(defaultValue);
+QString ProfileKey(const QString& section, const QString& entry) {
+    return QString(section).replace(u'\\', u'/') + u'/' + entry;
 }
 
-QString SettingsProfile::GetProfileString(const QString& section, const QString& entry,
-                                          const QString& defaultValue) {
-    const QVariant value = settings->value(Key(section, entry));
+std::int32_t ReadProfileInt(const QVariant& value, std::int32_t defaultValue) {
+    return ParseProfileInt(value).value_or(defaultValue);
+}
+
+QString ReadProfileString(const QVariant& value, const QString& defaultValue) {
     if (!value.isValid()) {
         return defaultValue;
     }
@@ -60,15 +57,25 @@ QString SettingsProfile::GetProfileString(const QString& section, const QString&
     return value.canConvert<QString>() ? value.toString() : defaultValue;
 }
 
+std::int32_t SettingsProfile::GetProfileInt(const QString& section, const QString& entry,
+                                            std::int32_t defaultValue) {
+    return ReadProfileInt(settings->value(ProfileKey(section, entry)), defaultValue);
+}
+
+QString SettingsProfile::GetProfileString(const QString& section, const QString& entry,
+                                          const QString& defaultValue) {
+    return ReadProfileString(settings->value(ProfileKey(section, entry)), defaultValue);
+}
+
 bool SettingsProfile::WriteProfileInt(const QString& section, const QString& entry,
                                       std::int32_t value) {
-    settings->setValue(Key(section, entry), value);
+    settings->setValue(ProfileKey(section, entry), value);
     return true;
 }
 
 bool SettingsProfile::WriteProfileString(const QString& section, const QString& entry,
                                          const QString& value) {
-    settings->setValue(Key(section, entry), value);
+    settings->setValue(ProfileKey(section, entry), value);
     return true;
 }
 

@@ -39,6 +39,13 @@ private:
 // None for anything else.
 std::optional<std::int32_t> ParseProfileInt(const QVariant& value);
 
+// How the profile reads a stored value: the key an entry has in the store, and the
+// value found under it as a number or as text, or `defaultValue` when it is missing or
+// cannot be read.
+QString ProfileKey(const QString& section, const QString& entry);
+std::int32_t ReadProfileInt(const QVariant& value, std::int32_t defaultValue);
+QString ReadProfileString(const QVariant& value, const QString& defaultValue);
+
 }  // namespace vorpin
 
 namespace vorpin {

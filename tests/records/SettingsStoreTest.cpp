@@ -4,11 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <functional>
 #include <map>
 
 #include "GameRecords.h"
@@ -29,6 +32,7 @@ public:
                            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     }
 
+    QString Config() const { return dir.path(); }
     QString Folder() const { return dir.filePath(QStringLiteral("Tarnwick")); }
     QString File(const QString& app = QCoreApplication::applicationName()) const {
         return Folder() + u'/' + app + QStringLiteral(".conf");
@@ -88,6 +92,22 @@ QString NextRun(const QString& file) {
     const ScratchHome home;
     home.Write(content);
     return Loaded();
+}
+
+// The values a settings text holds, by key, as the file format reads them; and the text
+// the format writes for such values.
+QSettings::SettingsMap ReadText(QByteArray content) {
+    QBuffer buffer(&content);
+    QSettings::SettingsMap map;
+    EXPECT_TRUE(buffer.open(QIODevice::ReadOnly) && settings_file::Read(buffer, map));
+    return map;
+}
+
+QByteArray WriteText(const QSettings::SettingsMap& map) {
+    QByteArray content;
+    QBuffer buffer(&content);
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && settings_file::Write(buffer, map));
+    return content;
 }
 
 GameRecords Unusual() {
@@ -198,15 +218,23 @@ TEST(SettingsStore, FailedSaveReportsOnceAndKeepsTheFile) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permissions do not hold for root";
     }
-    for (const bool lockFolder : {false, true}) {
-        SCOPED_TRACE(lockFolder ? "read-only folder" : "read-only file");
+    enum Locked { kFile, kFolder, kConfigOnFirstRun };
+    for (const Locked locked : {kFile, kFolder, kConfigOnFirstRun}) {
+        SCOPED_TRACE(locked == kFile     ? "read-only file"
+                     : locked == kFolder ? "read-only folder"
+                                         : "read-only config folder, nothing saved yet");
         const ScratchHome home;
-        ASSERT_TRUE(SaveStoredRecords(GameRecords()));
+        if (locked != kConfigOnFirstRun) {
+            ASSERT_TRUE(SaveStoredRecords(GameRecords()));
+        }
         const QByteArray before = Contents(home.File());
-        const QByteArray path = QFile::encodeName(lockFolder ? home.Folder() : home.File());
-        ASSERT_EQ(chmod(path.constData(), lockFolder ? 0555 : 0444), 0);
+        const QByteArray path = QFile::encodeName(locked == kFile     ? home.File()
+                                                  : locked == kFolder ? home.Folder()
+                                                                      : home.Config());
+        ASSERT_EQ(chmod(path.constData(), locked == kFile ? 0444 : 0555), 0);
         ExpectFailedSave();
         EXPECT_EQ(Contents(home.File()), before);
+        EXPECT_EQ(QFile::exists(home.File()), locked != kConfigOnFirstRun);
         chmod(path.constData(), 0755);
     }
 }
@@ -226,6 +254,131 @@ TEST(SettingsStore, UnreadableFileLoadsDefaults) {
     home.Write("[1.0]\nSettings\\SNUM1=1\nSettings\\LASTNAME=Hidden\n");
     ASSERT_EQ(chmod(QFile::encodeName(home.File()).constData(), 0000), 0);
     EXPECT_EQ(Loaded(), Shown(GameRecords()));
+}
+
+// A file cut short, as by a full disk or a copy that stopped: the values on whole lines
+// load, those after the cut take their defaults. The cut line itself cannot be told from
+// a last line without its line break, so a value cut within loads as far as it goes.
+TEST(SettingsStore, TruncatedFileLoadsItsWholeLines) {
+    const struct {
+        const char* name;
+        const char* line;  // the line the cut falls in
+        int at;            // characters of it that are kept
+        std::function<void(GameRecords&)> cutValue;
+    } cases[] = {
+        {"before any value", "[1.0]", 0, {}},
+        {"at a line break", "Settings\\SNUM1=", 0, {}},
+        {"within a key", "Settings\\SNUM1=", 11, {}},
+        {"after the equals sign", "Settings\\SNUM1=", 15, {}},
+        {"within a number", "Settings\\SNUM1=", 18,
+         [](GameRecords& r) { r.highScores.Entry(0).points = 123; }},
+        {"within a quoted name", "Settings\\SNAME4=", 24,
+         [](GameRecords& r) { r.highScores.Entry(3).name = QStringLiteral("\"say \\\"h"); }},
+    };
+    QByteArray saved;
+    {
+        const ScratchHome home;
+        ASSERT_TRUE(SaveStoredRecords(Unusual()));
+        saved = Contents(home.File());
+    }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const qsizetype line = saved.indexOf(c.line);
+        ASSERT_GE(line, 0);
+        const QByteArray cut = saved.left(line + c.at);
+        // The values on whole lines before the cut, with the cut value as it loads.
+        const auto whole = [&](const QByteArray& name) {
+            const qsizetype at = cut.indexOf("\nSettings\\" + name + '=');
+            return at >= 0 && cut.indexOf('\n', at + 1) >= 0;
+        };
+        const GameRecords stored = Unusual();
+        GameRecords expected;
+        if (whole("DiceColor")) {
+            expected.diceColor = stored.diceColor;
+        }
+        if (whole("LASTNAME")) {
+            expected.lastName = stored.lastName;
+        }
+        for (int position = 0; position < HighScoreTable::kSize; ++position) {
+            const QByteArray number = QByteArray::number(position + 1);
+            HighScoreEntry& entry = expected.highScores.Entry(position);
+            const HighScoreEntry& kept = stored.highScores.Entry(position);
+            entry.name = whole("SNAME" + number) ? kept.name : entry.name;
+            entry.points = whole("SNUM" + number) ? kept.points : entry.points;
+            entry.turns = whole("STURN" + number) ? kept.turns : entry.turns;
+        }
+        if (c.cutValue) {
+            c.cutValue(expected);
+        }
+        const ScratchHome home;
+        home.Write(cut);
+        EXPECT_EQ(Loaded(), Shown(expected));
+    }
+}
+
+// Ten megabytes of random bytes load as defaults. Saving then writes the 32 values in
+// their section and keeps every other line that reads as "key=value", as the file
+// format writes it, since such lines may hold another version's values; lines that do
+// not read as "key=value" are dropped. The next run loads what was saved.
+TEST(SettingsStore, GarbageFileLoadsDefaultsAndSaveKeepsOnlyItsReadableLines) {
+    QByteArray clean;
+    {
+        const ScratchHome home;
+        ASSERT_TRUE(SaveStoredRecords(GameRecords()));
+        clean = Contents(home.File());
+    }
+    QByteArray garbage(10 * 1024 * 1024, '\0');
+    QRandomGenerator random(20261206);
+    random.fillRange(reinterpret_cast<quint32*>(garbage.data()),
+                     garbage.size() / qsizetype(sizeof(quint32)));
+    const ScratchHome home;
+    home.Write(garbage);
+    EXPECT_EQ(Loaded(), Shown(GameRecords()));
+    ASSERT_TRUE(SaveStoredRecords(GameRecords()));
+    QSettings::SettingsMap kept = ReadText(garbage);
+    ASSERT_GT(kept.size(), 1000) << "random bytes hold many key=value lines";
+    kept.insert(ReadText(clean));
+    const QByteArray saved = Contents(home.File());
+    EXPECT_TRUE(saved == WriteText(kept)) << saved.size() << " bytes saved";
+    EXPECT_EQ(NextRun(home.File()), Shown(GameRecords()));
+}
+
+// The file, or its whole folder, is removed while the game runs: closing writes it
+// again with every value.
+TEST(SettingsStore, FileRemovedWhileRunningIsWrittenAgainAtClose) {
+    for (const bool wholeFolder : {false, true}) {
+        SCOPED_TRACE(wholeFolder ? "folder removed" : "file removed");
+        const ScratchHome home;
+        ASSERT_TRUE(SaveStoredRecords(Unusual()));
+        GameRecords records;
+        LoadStoredRecords(records);
+        ASSERT_TRUE(wholeFolder ? QDir(home.Folder()).removeRecursively()
+                                : QFile::remove(home.File()));
+        records.diceColor = 0x0000FF;
+        ASSERT_TRUE(SaveStoredRecords(records));
+        EXPECT_EQ(NextRun(home.File()), Shown(records));
+    }
+}
+
+// Two copies of the game load the same file and change different values; the one
+// closed last decides every value stored, none comes from the other.
+TEST(SettingsStore, OfTwoCopiesTheOneClosedLastDecides) {
+    for (const bool firstClosesLast : {false, true}) {
+        SCOPED_TRACE(firstClosesLast ? "first copy closed last" : "second copy closed last");
+        const ScratchHome home;
+        ASSERT_TRUE(SaveStoredRecords(Unusual()));
+        GameRecords first;
+        GameRecords second;
+        LoadStoredRecords(first);
+        LoadStoredRecords(second);
+        first.lastName = QStringLiteral("First");
+        first.highScores.Insert(0, {QStringLiteral("First"), 5100, 2});
+        second.diceColor = 0x0000FF;
+        second.highScores.Clear();
+        ASSERT_TRUE(SaveStoredRecords(firstClosesLast ? second : first));
+        ASSERT_TRUE(SaveStoredRecords(firstClosesLast ? first : second));
+        EXPECT_EQ(NextRun(home.File()), Shown(firstClosesLast ? first : second));
+    }
 }
 
 }  // namespace
