@@ -8,6 +8,7 @@ namespace settings_file {
 namespace {
 
 const QString kTopLevelSection = QStringLiteral("General");
+const QString kEscapedGeneral = QStringLiteral("%General");
 
 bool IsPlainChar(QChar c) {
     return c.isPrint() && !QStringView(u"\"\\,;=#[]").contains(c);
@@ -84,12 +85,22 @@ QString Unquoted(QStringView inner) {
     return text;
 }
 
+// "section/key" with empty parts dropped. The section "General" holds the keys that
+// have no section; a section really named so stands in the file as "%General".
 QString FullKey(const QString& section, QStringView key) {
-    QString name = key.toString().replace(u'\\', u'/');
-    if (section.isEmpty() || section == kTopLevelSection) {
-        return name;
-    }
-    return section + u'/' + name;
+    const QString group = section == kTopLevelSection  ? QString()
+                          : section == kEscapedGeneral ? kTopLevelSection
+                                                       : section;
+    QString path = group + u'/' + key.toString();
+    path.replace(u'\\', u'/');
+    return path.split(u'/', Qt::SkipEmptyParts).join(u'/');
+}
+
+QString SectionHeader(const QString& key) {
+    const qsizetype slash = key.indexOf(u'/');
+    const QString section = slash < 0 ? kTopLevelSection : key.left(slash);
+    return u'[' + (slash >= 0 && section == kTopLevelSection ? kEscapedGeneral : section) +
+           QStringLiteral("]\n");
 }
 
 }  // namespace
@@ -138,22 +149,24 @@ bool Read(QIODevice& device, QSettings::SettingsMap& map) {
         if (key.isEmpty()) {
             continue;
         }
-        map.insert(FullKey(section, key), ParseValue(line.mid(equals + 1).trimmed()));
+        const QString fullKey = FullKey(section, key);
+        if (!fullKey.isEmpty()) {
+            map.insert(fullKey, ParseValue(line.mid(equals + 1).trimmed()));
+        }
     }
     return true;
 }
 
 bool Write(QIODevice& device, const QSettings::SettingsMap& map) {
     QString text;
-    QString section;
+    QString header;
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const qsizetype slash = it.key().indexOf(u'/');
-        const QString keySection = slash < 0 ? kTopLevelSection : it.key().left(slash);
-        if (keySection != section || text.isEmpty()) {
-            text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + u'[' + keySection +
-                    QStringLiteral("]\n");
-            section = keySection;
+        const QString keyHeader = SectionHeader(it.key());
+        if (keyHeader != header) {
+            text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + keyHeader;
+            header = keyHeader;
         }
+        const qsizetype slash = it.key().indexOf(u'/');
         const QString key = it.key().mid(slash + 1).replace(u'/', u'\\');
         text += key + u'=' + FormatValue(it.value()) + u'\n';
     }

@@ -383,3 +383,24 @@ TEST(SettingsStore, OfTwoCopiesTheOneClosedLastDecides) {
 
 }  // namespace
 }  // namespace vorpin
+
+namespace vorpin {
+namespace {
+
+// What a save writes reads back as the same keys: a section really named General, and
+// empty parts of a path, keep their meaning.
+TEST(SettingsFileKeys, MeanTheSameAfterASave) {
+    for (const char* text : {"[General/1.0]\nSettings\\SNUM1=7\n", "[/1.0]\nSettings\\LASTNAME=x\n",
+                             "[General]\nplain=1\n[%General]\nreal=2\n", "[a]\n\\\\b\\=3\n"}) {
+        const QSettings::SettingsMap first = ReadText(text);
+        QBuffer written;
+        written.open(QIODevice::WriteOnly);
+        settings_file::Write(written, first);
+        EXPECT_EQ(ReadText(written.data()), first) << text;
+    }
+    EXPECT_TRUE(
+        ReadText("[General/1.0]\nSettings\\SNUM1=7\n").contains("General/1.0/Settings/SNUM1"));
+}
+
+}  // namespace
+}  // namespace vorpin
