@@ -16,38 +16,12 @@
 
 #include "GameRecords.h"
 #include "QtPrinting.h"
+#include "ScratchHome.h"
 #include "SettingsFile.h"
 #include "SettingsProfile.h"
 
 namespace vorpin {
 namespace {
-
-// Points the per-user settings at a fresh, empty directory for as long as it lives. Qt
-// works the user directory out once per process, so only setPath moves it for each test.
-class ScratchHome {
-public:
-    ScratchHome() { QSettings::setPath(SettingsFileFormat(), QSettings::UserScope, dir.path()); }
-    ~ScratchHome() {
-        QSettings::setPath(SettingsFileFormat(), QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
-
-    QString Config() const { return dir.path(); }
-    QString Folder() const { return dir.filePath(QStringLiteral("Tarnwick")); }
-    QString File(const QString& app = QCoreApplication::applicationName()) const {
-        return Folder() + u'/' + app + QStringLiteral(".conf");
-    }
-    void Write(const QByteArray& content,
-               const QString& app = QCoreApplication::applicationName()) const {
-        ASSERT_TRUE(QDir().mkpath(Folder()));
-        QFile file(File(app));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-private:
-    QTemporaryDir dir;
-};
 
 QByteArray Contents(const QString& path) {
     QFile file(path);

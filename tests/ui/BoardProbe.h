@@ -13,6 +13,7 @@
 #include <string>
 
 #include "GameBoard.h"
+#include "ScratchHome.h"
 #include "SettingsFile.h"
 #include "records/QtPrinting.h"
 
@@ -27,23 +28,6 @@ inline void PrintTo(const QSize& s, std::ostream* out) {
 }
 
 namespace vorpin {
-
-// Points the per-user settings at a fresh, empty directory for as long as it lives, so
-// that no test reads or writes the player's records.
-class ScratchHome {
-public:
-    ScratchHome() { QSettings::setPath(SettingsFileFormat(), QSettings::UserScope, dir.path()); }
-    ~ScratchHome() {
-        QSettings::setPath(SettingsFileFormat(), QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
-    QString File() const {
-        return dir.filePath(QStringLiteral("Tarnwick/%1.conf").arg(qApp->applicationName()));
-    }
-
-private:
-    QTemporaryDir dir;
-};
 
 template <typename T = QWidget>
 T* Control(const QWidget& board, const char* name) {

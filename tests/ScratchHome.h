@@ -1,0 +1,43 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "SettingsFile.h"
+
+namespace vorpin {
+
+// Points the per-user settings at a fresh, empty directory for as long as it lives. Qt
+// works the user directory out once per process, so only setPath moves it for each test.
+class ScratchHome {
+public:
+    ScratchHome() { QSettings::setPath(SettingsFileFormat(), QSettings::UserScope, dir.path()); }
+    ~ScratchHome() {
+        QSettings::setPath(SettingsFileFormat(), QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+
+    QString Config() const { return dir.path(); }
+    QString Folder() const { return dir.filePath(QStringLiteral("Tarnwick")); }
+    QString File(const QString& app = QCoreApplication::applicationName()) const {
+        return Folder() + u'/' + app + QStringLiteral(".conf");
+    }
+    void Write(const QByteArray& content,
+               const QString& app = QCoreApplication::applicationName()) const {
+        ASSERT_TRUE(QDir().mkpath(Folder()));
+        QFile file(File(app));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+}  // namespace vorpin
