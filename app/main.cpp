@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vorpin: the six-dice game.
 #include <cstdio>
 #include <cstdlib>

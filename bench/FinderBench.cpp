@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the finder lists the combinations of a roll.
 
 #include <benchmark/benchmark.h>

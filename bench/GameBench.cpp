@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast whole games go through the board and the turn controller, played by the
 // simulator's policies with the player's commands.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the exact solution of the whole game takes, start to finish: the best takes
 // of every roll from the finder, the roll outcomes and every banked score.
 

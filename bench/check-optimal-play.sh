@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a million games with the optimal policy and checks that their mean number of
 # turns lies within three standard errors of the solved expectation. Prints the figures.
 # usage: bench/check-optimal-play.sh [vorpin-sim] [games] [seed]

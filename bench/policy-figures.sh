@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays games with one policy and prints the mean number of turns with its standard
 # error, and the share of games finished within 8, 10, 12 and 15 turns.
 # usage: bench/policy-figures.sh <policy> [games] [seed] [vorpin-sim]

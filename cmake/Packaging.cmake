@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package. In the build folder, `cpack -G DEB` (or just `cpack`) makes
 # vorpin_<version>_<arch>.deb, which installs under /usr. Its dependencies on shared
 # libraries come from dpkg-shlibdeps; the two below are what the game needs beyond them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fuzz_finder: six die values from 0 to 255 (the first six bytes of the input, zeros
 // for missing ones) go through the scoring options finder, and every option it offers
 // must be one the scoring table allows for those dice, in row order, each offered once.

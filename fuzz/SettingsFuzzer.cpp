@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fuzz_settings: any input as the content of the settings file. It is read as the game
 // reads it (the file format's reader, then the profile's reading of all 32 values), and
 // what the next run loads must not change when the file is written back as it was

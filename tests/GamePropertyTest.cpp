@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays many games with random commands, as an erratic player would, and checks the
 // rules that must hold after every command.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the tests inside an application object, as widgets need one. Without a display
 // of its own choosing the run uses the offscreen platform, also when CTest lists tests.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the start-up benchmark: the least a Qt widgets program of the game's
 // kind does before its window shows, an empty 510x450 main window with a menu bar. With
 // VORPIN_EXIT_AFTER_FIRST_PAINT=1 it reports its first paint and quits, as the game does.

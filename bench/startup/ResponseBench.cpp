@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the board answers the player: from a Roll command, and from a take (row 0 of
 // the options selected, the take arrow clicked), until the dice, the status band and the
 // two lists have been repainted and every update they posted has been painted too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the images kept in res/images: the pixel art pixel by pixel against the rules
 // it is drawn by, the logo and icons for their sizes and looks, and every file against a
 // fresh run of the generator, so neither can drift from the other.

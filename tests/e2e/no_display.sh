@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display to open, Vorpin says so in one line on stderr and exits with status 1:
 # no window, nothing on stdout, no crash and no settings written.
 # usage: no_display.sh <Vorpin>

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays Vorpin as a player would, with real key events on a virtual X display: checks the
 # title screen, presses F2 and Ctrl+R, checks the game screen, closes the game and checks
 # the settings file it leaves behind (written at the close, and only then).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Reads pixels from screenshots with ImageMagick. Sourced by the end-to-end tests.
 

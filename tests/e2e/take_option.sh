@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One turn with real clicks on a virtual X display: F2, Ctrl+R (again while the roll offers
 # nothing), a click on the first option, which shows inverted, and one on the take arrow;
 # then the tally shows the combination, a separator line and the turn total, and the

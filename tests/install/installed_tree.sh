@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty folder (DESTDIR, prefix /usr) and checks what lands
 # there: exactly the program, its desktop entry, its AppStream metadata and its icon in
 # every size, all under the one id org.tarnwick.Vorpin, pointing at one another, and

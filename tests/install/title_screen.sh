@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts an installed Vorpin on a virtual X display with a fresh profile, checks that its
 # window (of the given WM_CLASS) shows the title screen, a white board with the red
 # "Press F2 to begin" line, and closes it through the menu (Alt+G, x) with status 0.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the desktop entry or the AppStream metadata with the freedesktop.org tools, as
 # software centres and menus read them: any error, warning or hint fails (for AppStream,
 # anything above its pedantic notes).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name dialog and the high-score message, driven with keys and clicks while they run.
 #include <gtest/gtest.h>
 

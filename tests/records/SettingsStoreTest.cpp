@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store on disk: the records written to and read back from the per-user
 // file, each test under a directory of its own.
 #include <gtest/gtest.h>

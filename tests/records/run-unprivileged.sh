@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test command as an unprivileged user: root writes through read-only files and
 # folders, so permission faults only show without it. Exits 77 (skipped) where no
 # unprivileged user can reach the command.

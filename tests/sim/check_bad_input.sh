@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every unusable command line or dice line ends the run with status 2, one
 # "vorpin-sim: " line on standard error and nothing on standard output.
 # usage: check_bad_input.sh <vorpin-sim>

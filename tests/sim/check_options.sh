@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Feeds every dice line of the table to `vorpin-sim options` in one run and compares the
 # answers with the table's, line for line.
 # usage: check_options.sh <vorpin-sim> <table>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `vorpin-sim options` answers each dice line as soon as it has it, so another program
 # can ask line by line through a pipe it keeps open.
 # usage: check_options_stream.sh <vorpin-sim>

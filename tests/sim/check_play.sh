@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks of `vorpin-sim play`, one behaviour per check name.
 # usage: check_play.sh <vorpin-sim> same_seed | game_lines | trace
 set -eu

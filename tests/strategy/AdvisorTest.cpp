@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Advice on positions: every alternative, best first, and the best one the same move the
 // solved play makes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roll outcomes and best takes the solution rests on, against counting and trying
 // every take sequence on the dice themselves.
 #include <gtest/gtest.h>

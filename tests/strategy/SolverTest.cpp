@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solution against answers found without it: games short enough to state the best
 // play, and plain value iteration over the same rules.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks of `vorpin-sim advise` on positions whose answer is plain, one behaviour per
 # check name.
 # usage: check_advise.sh <vorpin-sim> bank_at_the_end | never_below_the_minimum |

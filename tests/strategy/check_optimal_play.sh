@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The optimal policy, played through the board, finishes its games in the number of turns
 # the solution expects: the mean lies within <k> standard errors of it.
 # usage: check_optimal_play.sh <vorpin-sim> <games> <k>

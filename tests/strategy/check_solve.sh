@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `vorpin-sim solve` prints the optimal expected turns, a falling value for each banked
 # score from 0 to 4950, and the banking totals for 0 and 2500 banked, in that order.
 # usage: check_solve.sh <vorpin-sim>

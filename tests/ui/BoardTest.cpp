@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board on its own: where its controls stand, and what it paints before and after the
 // first game, read back from its pixels.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The large dice: composition in the dice colour, the dice row, and the Dice Color
 // command.
 #include <gtest/gtest.h>

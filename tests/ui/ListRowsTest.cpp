@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the rows of the two lists look: small dice, points, separator, total, selection.
 #include <gtest/gtest.h>
 

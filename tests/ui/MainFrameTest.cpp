@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its menus, its place and size, the command keys, and the one save of
 // the records however the window is closed.
 #include <gtest/gtest.h>

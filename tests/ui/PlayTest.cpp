@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole turns and a whole game through the window as a player drives it: clicks on rows,
 // the arrows and the buttons, Enter and the command keys, with the dice fixed by seeding
 // the C library's generator just before the first roll.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorpin-art: draws every image of the game and writes them as PNG files.
 //
 //     vorpin-art <output-dir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorpin-sim: plays Vorpin through the player's commands, for tests and tuning.
 
 #include <unistd.h>
