@@ -3,11 +3,13 @@
 
 #include <QFrame>
 #include <QMenuBar>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <ctime>
 
 #include "Commands.h"
+#include "FrameHints.h"
 #include "GameBoard.h"
 
 namespace vorpin {
@@ -37,7 +39,10 @@ MainFrame::MainFrame()
     CreateKeys();
     // Two readings of the clock, summed, seed the dice once for the whole run.
     std::srand(static_cast<unsigned>(std::time(nullptr) + std::time(nullptr)));
+    // Sized before it is placed: the window manager then puts the frame's corner, not the
+    // client area's, where the window is moved to.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     move(kLeft, kTop);
     board->setFocus();
 }
@@ -87,6 +92,14 @@ void MainFrame::CreateKeys() {
     QAction* endTurn = CommandAction(QStringLiteral("End Turn"), CmdEndTurn);
     endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     addActions({roll, endTurn});
+}
+
+// Runs before the window is mapped, so the window manager takes the hints from the start.
+void MainFrame::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        AdvertiseFixedSize(*this);
+    }
+    QMainWindow::showEvent(event);
 }
 
 // Closes after the current command has finished, through the normal close path.

@@ -22,6 +22,9 @@ public:
     bool OnCmdMsg(int command);
     GameBoard& Board() const { return *board; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void CreateMenus();
     void CreateKeys();

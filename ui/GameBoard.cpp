@@ -78,7 +78,9 @@ GameBoard::GameBoard(QWidget* parent)
 }
 
 GameBoard::~GameBoard() {
-    SaveStoredRecords(records);
+    if (saveWhenGone) {
+        SaveRecords();
+    }
 }
 
 // The controls start hidden and disabled; the first New Game shows them.

@@ -8,6 +8,7 @@ class QLabel;
 
 #include "DiceImages.h"
 #include "GameRecords.h"
+#include "SettingsProfile.h"
 #include "TurnController.h"
 
 namespace vorpin {
@@ -36,6 +37,11 @@ public:
     void ClearHighScores() { records.ClearHighScores(); }
     void OnDiceColor();
 
+    // Stores the records now, as they stand; closing stores them again.
+    bool SaveRecords() const { return SaveStoredRecords(records); }
+    // Leaves the stored records as they are when the board goes (a start that failed).
+    void KeepStoredRecords() { saveWhenGone = false; }
+
     const TurnController& Controller() const { return controller; }
     const GameRecords& Records() const { return records; }
 
@@ -60,6 +66,7 @@ private:
     void DrawDice(QPainter& painter) const;
 
     GameRecords records;
+    bool saveWhenGone = true;
     QImage logo;
     QImage logoHighDensity;
     DiceImages dice{1};

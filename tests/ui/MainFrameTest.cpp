@@ -195,5 +195,24 @@ TEST(MainFrameClose, RecordsAreSavedOnceWhenTheClosedFrameGoes) {
     }
 }
 
+// The frame of a start that failed goes without a save: a file the player has stays
+// byte for byte, and none is made where there was none.
+TEST(MainFrameClose, FailedStartLeavesTheStoredRecordsAsTheyAre) {
+    for (const QByteArray& stored :
+         {QByteArray("; mine\n[1.0]\nSettings\\STURN1=7\n"), QByteArray()}) {
+        SCOPED_TRACE(stored.isEmpty() ? "no file" : "a file");
+        const ScratchHome home;
+        if (!stored.isEmpty()) {
+            home.Write(stored);
+        }
+        auto frame = std::make_unique<MainFrame>();
+        MenuItem(*frame, "&Clear High Score")->trigger();  // a change a save would store
+        frame->Board().KeepStoredRecords();
+        frame.reset();
+        QFile file(home.File());
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), stored);
+    }
+}
+
 }  // namespace
 }  // namespace vorpin
