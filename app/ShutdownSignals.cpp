@@ -6,11 +6,14 @@
 
 #include <QSocketNotifier>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <utility>
 
 namespace vorpin {
 namespace {
+
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The one value a signal handler can reach: the end of the socket it writes to. Set
 // while a ShutdownSignals lives, -1 otherwise.
@@ -30,7 +33,7 @@ void Handle(void (*handler)(int)) {
     action.sa_handler = handler;
     sigfillset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : ShutdownSignals::kSignals) {
+    for (int signal : kSignals) {
         struct sigaction before = {};
         if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN) {
             sigaction(signal, &action, nullptr);
@@ -43,9 +46,11 @@ void Handle(void (*handler)(int)) {
 ShutdownSignals::ShutdownSignals(std::function<void()> stop, QObject* parent)
     : QObject(parent), stop(std::move(stop)) {
     int ends[2];
-    if (writeEnd != -1 ||
-        socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, ends) != 0) {
-        std::perror("Vorpin: signals will end the game without saving");
+    if (writeEnd != -1) {
+        return;  // another one watches them already
+    }
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, ends) != 0) {
+        std::perror("Vorpin: a signal will end the game without saving");
         return;
     }
     readEnd = ends[0];

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <csignal>
 #include <functional>
 
 class QSocketNotifier;
@@ -21,9 +20,6 @@ public:
 
     ShutdownSignals(const ShutdownSignals&) = delete;
     ShutdownSignals& operator=(const ShutdownSignals&) = delete;
-
-    // The signals it catches.
-    static constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 private:
     void Drain();
