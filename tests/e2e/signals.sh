@@ -32,6 +32,22 @@ box_gone() { ! box_shows; }
 running() { kill -0 "$pid" 2>/dev/null; }
 gone() { ! running; }
 
+# open_view_menu: presses Alt+V until the View menu shows; a key that comes before the
+# new window is ready for it may be lost.
+open_view_menu() {
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        xdotool key alt+v
+        for _ in $(seq 20); do
+            if more_windows "$one"; then return 0; fi
+            sleep 0.1
+        done
+        echo "Alt+V opened no menu (attempt $attempt)" >&2
+        xdotool key Escape
+    done
+    fail "Alt+V opened no menu"
+}
+
 # play CASE SIGNALS IGNORED: starts the game with IGNORED ignored ("-" for none), clears
 # the high scores and shows them (so the clear is done), closes the box unless CASE keeps
 # it open, sends IGNORED, which must change nothing, then sends SIGNALS one after the
@@ -46,12 +62,10 @@ play() {
     pid=$!
     wait_until 10 "no game window" game_window "$pid"
     timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
-    local one
     one=$(windows)
-    xdotool key alt+v
-    wait_until 5 "Alt+V opened no menu" more_windows "$one"
-    xdotool key c key alt+v
-    wait_until 5 "Alt+V opened no menu" more_windows "$one"
+    open_view_menu
+    xdotool key c
+    open_view_menu
     xdotool key h
     wait_until 5 "the high scores did not show" box_shows
     if [ "$case" != box_open ]; then

@@ -25,8 +25,14 @@ fresh_profile "$tmp"
 "$1" >"$tmp/vorpin.log" 2>&1 &
 pid=$!
 
-# within_5s PROBLEM COMMAND...: runs COMMAND until it succeeds, failing after 5 s.
-within_5s() { wait_until 5 "$@"; }
+# within_5s PROBLEM COMMAND...: runs COMMAND until it succeeds, failing after about 5 s.
+within_5s() {
+    for _ in $(seq 50); do
+        if "${@:2}"; then return 0; fi
+        sleep 0.1
+    done
+    fail "$1"
+}
 within_5s "no game window" game_window "$pid"
 # shot: the window, and the board's 500 x 402 from its origin (x0, y0).
 shot() {
