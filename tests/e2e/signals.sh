@@ -5,23 +5,26 @@
 # cleared table. Also with the high-score box open, with more signals arriving while the
 # game closes, and with SIGHUP ignored from the start (as nohup starts it), when SIGHUP
 # does nothing and a later SIGTERM saves.
-# usage: signals.sh <Vorpin>
+# With a session manager given, a logout saves while the game runs, and a signal after
+# it saves again.
+# usage: signals.sh <Vorpin> [<FakeSessionManager>]
 set -eu
 fail() {
     echo "FAIL: ${case:-}: $*" >&2
     cat "$tmp/${case:-}/err" >&2 2>/dev/null || true
     exit 1
 }
-[ -x "${1:-}" ] || fail "usage: $0 <Vorpin>"
+[ -x "${1:-}" ] || fail "usage: $0 <Vorpin> [<FakeSessionManager>]"
 # shellcheck source-path=SCRIPTDIR source=session.sh
 . "$(dirname "$(realpath "$0")")/session.sh"
-on_own_display "$(realpath "$0")" "$(realpath "$1")"
+on_own_display "$(realpath "$0")" "$(realpath "$1")" ${2:+"$(realpath "$2")"}
 needs inotifywait
 vorpin=$1
+session_manager=${2:-}
 
 tmp=$(mktemp -d)
-pid="" watch_pid=""
-trap 'kill $pid $watch_pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
+pid="" watch_pid="" manager_pid=""
+trap 'kill $pid $watch_pid $manager_pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
 
 windows() {
     xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l
@@ -58,7 +61,15 @@ play() {
     watch_settings "$tmp/$case/changes"
     local ignoring=()
     [ "$3" = - ] || ignoring=(--ignore-signal="$3")
-    env --default-signal "${ignoring[@]}" "$vorpin" >"$tmp/$case/out" 2>"$tmp/$case/err" &
+    local session=()
+    if [ "$case" = logout ]; then
+        "$session_manager" "$tmp/$case/logout" >"$tmp/$case/session" &
+        manager_pid=$!
+        wait_until 5 "the session manager did not start" test -s "$tmp/$case/session"
+        session=("SESSION_MANAGER=$(head -n 1 "$tmp/$case/session")")
+    fi
+    env --default-signal "${ignoring[@]}" "${session[@]}" "$vorpin" >"$tmp/$case/out" \
+        2>"$tmp/$case/err" &
     pid=$!
     wait_until 10 "no game window" game_window "$pid"
     timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
@@ -71,6 +82,15 @@ play() {
     if [ "$case" != box_open ]; then
         xdotool key Return
         wait_until 5 "the high-score box stayed open" box_gone
+    fi
+    local saves=1 file=$XDG_CONFIG_HOME/Tarnwick/Vorpin.conf
+    if [ "$case" = logout ]; then
+        touch "$tmp/$case/logout"
+        wait_until 5 "the game did not tell the session it had saved" \
+            grep -qx saved "$tmp/$case/session"
+        grep -qxF 'Settings\STURN1=30' "$file" || fail "the logout did not save the cleared table"
+        running || fail "the logout ended the game"
+        saves=2
     fi
     if [ "$3" != - ]; then
         kill "-$3" "$pid"
@@ -95,8 +115,7 @@ play() {
     local writes
     writes=$(settings_writes "$tmp/$case/changes")
     kill "$watch_pid" && watch_pid=""
-    [ "$writes" -eq 1 ] || fail "the settings file was written $writes times"
-    local file=$XDG_CONFIG_HOME/Tarnwick/Vorpin.conf
+    [ "$writes" -eq "$saves" ] || fail "the settings file was written $writes times, not $saves"
     if ! grep -qxF 'Settings\STURN1=30' "$file" || ! grep -qxF 'Settings\STURN10=39' "$file"; then
         fail "the cleared table was not saved: $(cat "$file")"
     fi
@@ -110,4 +129,10 @@ play term TERM -
 play box_open INT -
 play hup_then_more "HUP TERM+" -
 play hup_ignored TERM HUP
+if [ -n "$session_manager" ]; then
+    play logout TERM -
+    echo "PASS: a logout saves while the game runs"
+else
+    echo "no session manager given: the logout is not tried"
+fi
 echo "PASS: SIGTERM, SIGINT and SIGHUP save once and end the game with status 0"
