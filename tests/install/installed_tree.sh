@@ -55,7 +55,8 @@ done <"$tmp/expected"
 head -c 4 "$root/usr/bin/Vorpin" | grep -q "ELF" || fail "usr/bin/Vorpin is not an ELF executable"
 manual=$root/usr/share/man/man6/Vorpin.6.gz
 gzip -t "$manual" 2>/dev/null || fail "usr/share/man/man6/Vorpin.6.gz is not gzip-compressed"
-zcat "$manual" | grep -q '^\.TH VORPIN 6 ' || fail "usr/share/man/man6/Vorpin.6.gz is not the page Vorpin(6)"
+zcat "$manual" | grep -q "^\\.TH VORPIN 6 [0-9-]* \"Vorpin $version\"" ||
+    fail "usr/share/man/man6/Vorpin.6.gz is not the page Vorpin(6) of version $version"
 
 for size in $sizes; do
     icon=usr/share/icons/hicolor/${size}x$size/apps/$id.png
