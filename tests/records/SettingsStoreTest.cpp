@@ -255,14 +255,21 @@ TEST(SettingsStore, FolderInPlaceOfTheFileFailsCleanly) {
     EXPECT_EQ(Loaded(), Shown(GameRecords()));
 }
 
-TEST(SettingsStore, UnreadableFileLoadsDefaults) {
+// An unreadable file loads as defaults, and the save that follows leaves it alone:
+// replacing it would lose the records it holds.
+TEST(SettingsStore, UnreadableFileLoadsDefaultsAndIsKept) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permissions do not hold for root";
     }
     const ScratchHome home;
     home.Write("[1.0]\nSettings\\SNUM1=1\nSettings\\LASTNAME=Hidden\n");
-    ASSERT_EQ(chmod(QFile::encodeName(home.File()).constData(), 0000), 0);
+    const QByteArray before = Contents(home.File());
+    const QByteArray path = QFile::encodeName(home.File());
+    ASSERT_EQ(chmod(path.constData(), 0000), 0);
     EXPECT_EQ(Loaded(), Shown(GameRecords()));
+    ExpectFailedSave();
+    chmod(path.constData(), 0644);
+    EXPECT_EQ(Contents(home.File()), before);
 }
 
 // A file cut short, as by a full disk or a copy that stopped: the values on whole lines
