@@ -40,6 +40,17 @@ private:
     BoardList& list;
 };
 
+// One ring of the edge, `inset` pixels in from `outer`: the top and left sides in one
+// colour, the bottom and right sides, corners included, in the other.
+void DrawRing(QPainter& painter, const QRect& outer, int inset, const QColor& topLeft,
+              const QColor& bottomRight) {
+    const QRect ring = outer.adjusted(inset, inset, -inset, -inset);
+    painter.fillRect(QRect(ring.left(), ring.top(), ring.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height() - 1), topLeft);
+    painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), bottomRight);
+    painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), bottomRight);
+}
+
 }  // namespace
 
 BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidget(parent) {
@@ -48,7 +59,8 @@ BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidg
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFrameStyle(QFrame::Panel | QFrame::Plain);
+    setLineWidth(kEdgeWidth);
     setFocusPolicy(Qt::ClickFocus);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!changingRows) {
@@ -73,6 +85,23 @@ void BoardList::AddRow() {
 int BoardList::SelectedRow() const {
     const auto items = selectedItems();
     return items.isEmpty() ? -1 : row(items.front());
+}
+
+// The frame is painted here rather than by the style: black outside, then the shadow
+// over the highlight, then the dark shadow over the button face.
+bool BoardList::event(QEvent* event) {
+    if (event->type() != QEvent::Paint) {
+        return QListWidget::event(event);
+    }
+    QPainter painter(this);
+    // A disabled list keeps its edge.
+    const auto colour = [this](QPalette::ColorRole role) {
+        return palette().color(QPalette::Active, role);
+    };
+    DrawRing(painter, rect(), 0, Qt::black, Qt::black);
+    DrawRing(painter, rect(), 1, colour(QPalette::Dark), colour(QPalette::Light));
+    DrawRing(painter, rect(), 2, colour(QPalette::Shadow), colour(QPalette::Button));
+    return true;
 }
 
 void BoardList::keyPressEvent(QKeyEvent* event) {

@@ -17,6 +17,9 @@ class BoardList : public QListWidget, public ListControl {
 public:
     BoardList(const QString& accessibleName, QWidget* parent);
 
+    // Pixels between the list's outer edge and its rows, on each side.
+    static constexpr int kEdgeWidth = 3;
+
     void RemoveAllRows() override;
     void AddRow() override;
     void SetEnabled(bool enabled) override { setEnabled(enabled); }
@@ -40,6 +43,8 @@ signals:
     void playerActivated();
 
 protected:
+    // The list's own edge: a one-pixel black border around a sunken two-pixel edge.
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // The height of the list font's text, which row heights follow.
     int TextHeight() const { return fontMetrics().height(); }
