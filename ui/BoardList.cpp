@@ -82,6 +82,24 @@ void BoardList::AddRow() {
     changingRows = false;
 }
 
+// The selection goes first, so that no current row moves to a neighbour and scrolls the
+// list on its way out.
+void BoardList::ReplaceRows(int first, int removed, int inserted) {
+    changingRows = true;
+    selectionModel()->clear();
+    for (int gone = 0; gone < removed; ++gone) {
+        delete takeItem(first);
+    }
+    for (int added = 0; added < inserted; ++added) {
+        insertItem(first + added, new ModelRow);
+    }
+    changingRows = false;
+}
+
+void BoardList::RowChanged(int row) {
+    update(indexFromItem(item(row)));
+}
+
 int BoardList::SelectedRow() const {
     const auto items = selectedItems();
     return items.isEmpty() ? -1 : row(items.front());

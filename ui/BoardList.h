@@ -22,6 +22,8 @@ public:
 
     void RemoveAllRows() override;
     void AddRow() override;
+    void ReplaceRows(int first, int removed, int inserted) override;
+    void RowChanged(int row) override;
     void SetEnabled(bool enabled) override { setEnabled(enabled); }
     void RepaintNow() override { viewport()->repaint(); }
     int RowCount() const override { return count(); }
