@@ -34,6 +34,8 @@ public:
     // Paints row `row` into `rect`, in the given selection and focus state.
     virtual void DrawRow(QPainter& painter, const QRect& rect, int row,
                          QStyle::State state) const = 0;
+    // Shows row `row` as DrawRow paints it, from the row's picture when it has one.
+    void PaintRow(QPainter& painter, const QRect& rect, int row, QStyle::State state) const;
     virtual int RowHeight(int row) const = 0;
     // What a screen reader says for the row.
     virtual QString RowText(int row) const = 0;
@@ -45,6 +47,11 @@ signals:
     void playerActivated();
 
 protected:
+    // What a row's look depends on besides its state and size; a change draws it anew.
+    virtual int RowLook(int) const { return 0; }
+    // What painting a row does besides drawing, done also when its picture is shown.
+    virtual void RowShown(int, QStyle::State) const {}
+    void changeEvent(QEvent* event) override;
     // The list's own edge: a one-pixel black border around a sunken two-pixel edge.
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
