@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 
 namespace vorpin {
@@ -78,6 +80,12 @@ BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidg
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The scroll bar of the classic list: flat bevelled arrows and thumb on a dotted
+    // track, drawn without the gradients of the board's own style.
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        classic->setParent(this);
+        verticalScrollBar()->setStyle(classic);
+    }
     setFrameStyle(QFrame::Panel | QFrame::Plain);
     setLineWidth(kEdgeWidth);
     setFocusPolicy(Qt::ClickFocus);
