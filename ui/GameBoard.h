@@ -8,6 +8,7 @@ class QLabel;
 
 #include "DiceImages.h"
 #include "GameRecords.h"
+#include "PlayObserver.h"
 #include "TurnController.h"
 
 namespace vorpin {
@@ -29,14 +30,17 @@ public:
     // Runs the board's handler of a menu or key command; false when it has none.
     bool OnCmdMsg(int command);
 
-    void OnNewGame() { controller.OnNewGame(); }
-    void OnRoll() { controller.OnRoll(); }
-    void OnEndTurn() { controller.OnEndTurn(); }
+    void OnNewGame();
+    void OnRoll();
+    void OnEndTurn();
     void ShowHighScores() override;
     void ClearHighScores() { records.ClearHighScores(); }
     void OnDiceColor();
 
     const TurnController& Controller() const { return controller; }
+    // Told after each of the player's commands; none by default.
+    void SetPlayObserver(PlayObserver* observer) { playObserver = observer; }
+    PlayState State() const;
     const GameRecords& Records() const { return records; }
 
 protected:
@@ -45,6 +49,7 @@ protected:
 
 private:
     void ConnectControls();
+    void Tell(PlayerCommand command);
     bool GameScreenShows() const;
 
     void RedrawDice() override;
@@ -75,6 +80,7 @@ private:
     OptionsList* optionsList;
     TallyList* tallyList;
     TurnController controller;
+    PlayObserver* playObserver = nullptr;
 };
 
 }  // namespace vorpin

@@ -90,6 +90,24 @@ std::optional<BestMove> BestMoveFrom(const OptimalStrategy& strategy, const Posi
                     1 + strategy.AfterTakeValue(position.banked, total, take->diceToRoll)};
 }
 
+std::vector<ScoringOption> TakenOptions(DiceSet dice, const std::vector<int>& rows) {
+    std::vector<ScoringOption> taken;
+    for (const int row : rows) {
+        const auto options = OptionsFor(dice);
+        if (row < 0 || static_cast<std::size_t>(row) >= options.size()) {
+            throw std::invalid_argument("no such option row");
+        }
+        const ScoringOption& option = options[static_cast<std::size_t>(row)];
+        taken.push_back(option);
+        for (std::size_t slot = 0; slot < dice.size(); ++slot) {
+            if (option.pattern[slot] != 0) {
+                dice[slot] = kSetAside;
+            }
+        }
+    }
+    return taken;
+}
+
 std::vector<Alternative> AlternativesNow(const OptimalStrategy& strategy, const Position& now,
                                          bool canRoll, bool canBank) {
     std::vector<Alternative> alternatives;

@@ -47,6 +47,10 @@ struct BestMove {
 };
 std::optional<BestMove> BestMoveFrom(const OptimalStrategy& strategy, const Position& position);
 
+// The combinations that taking option `rows` in order takes from `dice`; throws
+// std::invalid_argument when a row is not on offer.
+std::vector<ScoringOption> TakenOptions(DiceSet dice, const std::vector<int>& rows);
+
 // What the player can do from the board as it stands: further takes from the dice in
 // play, and stopping now by throwing or banking where the buttons allow it. Best first.
 // `now` holds the turn total with every take so far and the dice as they are now.
