@@ -89,6 +89,7 @@ void CoachWindow::Refresh() {
     ShowDecisions();
     const auto finished = coach.Review();
     review->setVisible(finished.has_value());
+    setWindowTitle(finished ? QStringLiteral("Coach - game review") : QStringLiteral("Coach"));
     if (finished) {
         review->setHtml(ReviewHtml(*finished));
     }
