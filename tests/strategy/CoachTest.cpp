@@ -6,6 +6,7 @@
 
 #include "GameCoach.h"
 #include "PlainBoard.h"
+#include "PlayerRecord.h"
 
 namespace vorpin::strategy {
 namespace {
@@ -195,6 +196,53 @@ TEST(GameReview, CostliestFirstAndNoReviewWhileTheGameGoesOn) {
     game.Do(PlayerCommand::Roll);
     EXPECT_FALSE(game.coach.Review());
     EXPECT_EQ(game.coach.AlternativesNow().size() > 0, !game.board.controller.NoPoints());
+}
+
+TEST(PlayerRecord, FiguresOfRecordedGames) {
+    const auto game = [](int turns, int score, double skill, double luck) {
+        return GameReview{turns, score, 10.6, skill, luck, {}};
+    };
+    const struct {
+        std::vector<GameReview> games;
+        double mean, median;
+        int bestTurns, bestScore;
+        double skill, luck;
+    } cases[] = {
+        {{game(12, 5000, 0.5, 1)}, 12, 12, 12, 5000, 0.5, 1},
+        {{game(12, 5000, 0.5, 1), game(9, 5100, 0.1, -2), game(9, 5300, 0, -1),
+          game(20, 5000, 1, 3)},
+         12.5,
+         10.5,
+         9,
+         5300,
+         0.4,
+         0.25},
+        {{game(7, 5050, 0, -3), game(30, 5000, 2, 9), game(11, 5000, 1, 0)}, 16, 11, 7, 5050, 1, 2},
+    };
+    for (const auto& c : cases) {
+        const PlayerRecord record = Summarize(c.games);
+        EXPECT_EQ(record.games, std::ssize(c.games));
+        EXPECT_DOUBLE_EQ(record.meanTurns, c.mean);
+        EXPECT_DOUBLE_EQ(record.medianTurns, c.median);
+        ASSERT_TRUE(record.best);
+        EXPECT_EQ(record.best->turns, c.bestTurns);
+        EXPECT_EQ(record.best->score, c.bestScore);
+        EXPECT_DOUBLE_EQ(record.meanSkillCost, c.skill);
+        EXPECT_DOUBLE_EQ(record.meanLuck, c.luck);
+    }
+    EXPECT_FALSE(Summarize({}).best);
+
+    const auto shares = TurnShares(cases[2].games, 10);
+    EXPECT_DOUBLE_EQ(shares[6], 1.0 / 3);  // 7 turns
+    EXPECT_DOUBLE_EQ(shares[9], 2.0 / 3);  // 11 and 30 turns, beyond the last column
+    const auto best = BestPlayShares(Solution().Get(), 30);
+    double sum = 0;
+    for (const double share : best) {
+        EXPECT_GE(share, 0);
+        sum += share;
+    }
+    EXPECT_NEAR(sum, 1, 1e-12);
+    EXPECT_EQ(std::max_element(best.begin(), best.end()) - best.begin(), 9);  // 10 turns
 }
 
 }  // namespace
