@@ -10,9 +10,6 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <QtCharts/QBarCategoryAxis>
-#include <QtCharts/QBarSeries>
-#include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
@@ -143,32 +140,36 @@ void StatisticsWindow::ShowFigures(const std::vector<strategy::GameReview>& revi
 
 void StatisticsWindow::ShowTurnsChart(const std::vector<strategy::GameReview>& reviews) {
     QChart* chart = Cleared(turnsChart);
-    auto* yours = new QBarSet(QStringLiteral("Your games"));
-    auto* best = new QBarSet(QStringLiteral("Best play"));
-    QStringList categories;
+    auto* yours = new QLineSeries;
+    yours->setName(QStringLiteral("Your games"));
+    auto* best = new QLineSeries;
+    best->setName(QStringLiteral("Best play"));
     double top = 0;
     const auto mine = strategy::TurnShares(reviews, kMostTurnsShown);
     const auto exact = strategy::BestPlayShares(strategy.Get(), kMostTurnsShown);
     for (int turns = 1; turns <= kMostTurnsShown; ++turns) {
         const auto at = static_cast<std::size_t>(turns - 1);
-        *yours << 100 * (reviews.empty() ? 0.0 : mine[at]);
-        *best << 100 * exact[at];
+        yours->append(turns, 100 * mine[at]);
+        best->append(turns, 100 * exact[at]);
         top = std::max({top, 100 * mine[at], 100 * exact[at]});
-        categories << (turns == kMostTurnsShown ? QStringLiteral("%1+").arg(turns)
-                                                : QString::number(turns));
     }
-    auto* series = new QBarSeries;
-    series->append(yours);
-    series->append(best);
-    chart->addSeries(series);
-    auto* x = new QBarCategoryAxis;
-    x->append(categories);
-    x->setTitleText(QStringLiteral("turns"));
+    yours->setPointsVisible(true);
+    chart->addSeries(yours);
+    chart->addSeries(best);
+    auto* x = new QValueAxis;
+    x->setTitleText(QStringLiteral("turns (the last point: %1 or more)").arg(kMostTurnsShown));
+    x->setRange(0, kMostTurnsShown);
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(5);
+    x->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(x, Qt::AlignBottom);
-    series->attachAxis(x);
     QValueAxis* y = ValueAxis(QStringLiteral("% of games"), top);
     chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(y);
+    for (QLineSeries* series : {yours, best}) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
 }
 
 void StatisticsWindow::ShowRecentChart(const std::vector<strategy::GameReview>& reviews) {
@@ -192,6 +193,9 @@ void StatisticsWindow::ShowRecentChart(const std::vector<strategy::GameReview>& 
     auto* x = new QValueAxis;
     x->setTitleText(QStringLiteral("game"));
     x->setLabelFormat(QStringLiteral("%d"));
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(10);
     x->setRange(static_cast<double>(first + 1),
                 static_cast<double>(std::max<std::size_t>(reviews.size(), first + 2)));
     chart->addAxis(x, Qt::AlignBottom);
