@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
@@ -79,8 +80,12 @@ void CoachDesk::PlayerActed(PlayerCommand command, const PlayState& after) {
 CoachWindow& CoachDesk::MakeCoachWindow() {
     if (coachWindow == nullptr) {
         coachWindow = new CoachWindow(coach, &frame);
+        // Beside the board, unless it was left somewhere still on a screen.
         const ToolWindowPlace place = LoadToolWindowPlace(kCoach);
-        coachWindow->move(place.position.value_or(frame.frameGeometry().topRight() + QPoint(8, 0)));
+        const QPoint beside = frame.frameGeometry().topRight() + QPoint(8, 0);
+        const bool onScreen =
+            place.position && QGuiApplication::screenAt(*place.position) != nullptr;
+        coachWindow->move(onScreen ? *place.position : beside);
         connect(coachWindow, &CoachWindow::closedByPlayer, this,
                 [this] { coachAction->setChecked(false); });
     }

@@ -146,6 +146,33 @@ TEST_F(CoachWindowTest, ClosingTheCoachChangesNothingInTheGame) {
     EXPECT_EQ(State(Board()), before);
 }
 
+TEST_F(CoachWindowTest, OpenOrClosedAndThePlaceAreRememberedBetweenRuns) {
+    const struct {
+        bool open;
+        QPoint place;
+    } runs[] = {{true, QPoint(150, 120)}, {false, QPoint(40, 300)}};
+    for (const auto& run : runs) {
+        Press(Qt::Key_F3);
+        Desk().CoachView()->move(run.place);
+        if (!run.open) {
+            Desk().CoachView()->close();
+        }
+        frame.reset();
+        EXPECT_EQ(LoadToolWindowPlace("Coach"), (ToolWindowPlace{run.open, run.place}));
+        frame = std::make_unique<MainFrame>();
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        QTest::qWait(20);
+        EXPECT_EQ(Desk().CoachAction().isChecked(), run.open);
+        ASSERT_EQ(Desk().CoachView() != nullptr, run.open);
+        if (run.open) {
+            EXPECT_TRUE(Desk().CoachView()->isVisible());
+            EXPECT_EQ(Desk().CoachView()->pos(), run.place);
+            Desk().CoachView()->close();
+        }
+    }
+}
+
 // Best play through the Coach's own list, clicked on the board, to the end of the game:
 // the review shows, the game is in the history, and Statistics lists it with its review.
 TEST_F(CoachWindowTest, AFinishedGameIsReviewedRecordedAndListed) {
