@@ -120,6 +120,24 @@ TEST_F(GameHistoryTest, TwoRunningCopiesBothRecordEveryGame) {
     EXPECT_EQ(raw.Value("SELECT count(*) FROM decisions").toInt(), 100);
 }
 
+// An empty file is an empty database: it gets the schema in place, nothing moved aside.
+TEST_F(GameHistoryTest, AnEmptyFileGetsTheSchema) {
+    const QString path = PathIn("empty");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile empty(path);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    {
+        GameHistory history(path);
+        ASSERT_TRUE(history.Record(SampleReview(10), kFinished));
+    }
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files).filter("damaged"),
+              QStringList());
+    RawConnection raw(path);
+    EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), GameHistory::kSchemaVersion);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM decisions").toInt(), 2);
+}
+
 TEST_F(GameHistoryTest, ADamagedFileIsMovedAsideAndANewOneStarted) {
     const QString path = PathIn("damaged");
     ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
