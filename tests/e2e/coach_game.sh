@@ -8,6 +8,10 @@
 set -eu
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "${tmp:-/nonexistent}/vorpin.log" ]; then
+        echo "--- the game's output:" >&2
+        cat "$tmp/vorpin.log" >&2
+    fi
     exit 1
 }
 [ -x "${1:-}" ] || fail "usage: $0 <Vorpin>"
