@@ -4,10 +4,12 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <ctime>
 
+#include "CoachDesk.h"
 #include "Commands.h"
 #include "FrameHints.h"
 #include "GameBoard.h"
@@ -32,7 +34,8 @@ MainFrame::MainFrame()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      board(new GameBoard) {
+      board(new GameBoard),
+      desk(std::make_unique<CoachDesk>(*this, *board)) {
     setWindowTitle(QStringLiteral("Tarnwick VORPIN Dice Game"));
     setCentralWidget(SunkenEdge(board));
     CreateMenus();
@@ -45,7 +48,10 @@ MainFrame::MainFrame()
     layout()->activate();
     move(kLeft, kTop);
     board->setFocus();
+    QTimer::singleShot(0, desk.get(), &CoachDesk::RestoreCoach);
 }
+
+MainFrame::~MainFrame() = default;
 
 bool MainFrame::OnCmdMsg(int command) {
     if (board->OnCmdMsg(command)) {
@@ -77,6 +83,7 @@ void MainFrame::CreateMenus() {
     view->addAction(CommandAction(QStringLiteral("&High Score..."), CmdHighScore));
     view->addAction(CommandAction(QStringLiteral("&Clear High Score"), CmdClearHighScore));
     view->addAction(CommandAction(QStringLiteral("&Dice Color"), CmdDiceColor));
+    desk->AddViewItems(*view);
 
     // Nothing handles "How to play...", so it is always grey.
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));

@@ -69,8 +69,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tarnwick <games@tarnwick.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its X11 platform plugin at run time, and the board is drawn in DejaVu Sans.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# Qt loads its X11 platform plugin and the history's SQLite driver at run time, and the board
+# is drawn in DejaVu Sans.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 

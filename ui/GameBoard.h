@@ -9,6 +9,7 @@ class QLabel;
 #include "DiceImages.h"
 #include "GameRecords.h"
 #include "SettingsProfile.h"
+#include "PlayObserver.h"
 #include "TurnController.h"
 
 namespace vorpin {
@@ -30,9 +31,9 @@ public:
     // Runs the board's handler of a menu or key command; false when it has none.
     bool OnCmdMsg(int command);
 
-    void OnNewGame() { controller.OnNewGame(); }
-    void OnRoll() { controller.OnRoll(); }
-    void OnEndTurn() { controller.OnEndTurn(); }
+    void OnNewGame();
+    void OnRoll();
+    void OnEndTurn();
     void ShowHighScores() override;
     void ClearHighScores() { records.ClearHighScores(); }
     void OnDiceColor();
@@ -43,6 +44,9 @@ public:
     void KeepStoredRecords() { saveWhenGone = false; }
 
     const TurnController& Controller() const { return controller; }
+    // Told after each of the player's commands; none by default.
+    void SetPlayObserver(PlayObserver* observer) { playObserver = observer; }
+    PlayState State() const;
     const GameRecords& Records() const { return records; }
 
 protected:
@@ -51,6 +55,7 @@ protected:
 
 private:
     void ConnectControls();
+    void Tell(PlayerCommand command);
     bool GameScreenShows() const;
 
     void RedrawDice() override;
@@ -82,6 +87,7 @@ private:
     OptionsList* optionsList;
     TallyList* tallyList;
     TurnController controller;
+    PlayObserver* playObserver = nullptr;
 };
 
 }  // namespace vorpin

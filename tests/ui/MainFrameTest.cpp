@@ -71,7 +71,8 @@ protected:
 TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrderAndHowToPlayStaysDisabled) {
     const QStringList expected[] = {
         {"&Game", "New Game\tF2", "-", "E&xit"},
-        {"&View", "&High Score...", "&Clear High Score", "&Dice Color"},
+        {"&View", "&High Score...", "&Clear High Score", "&Dice Color", "-", "&Coach\tF3",
+         "&Statistics..."},
         {"Help", "How to play... (disabled)"},
     };
     QMenuBar* bar = frame->menuBar();
