@@ -24,7 +24,7 @@ const QString kCoach = QStringLiteral("Coach");
 CoachDesk::CoachDesk(QMainWindow& frame, GameBoard& board)
     : frame(frame),
       board(board),
-      coachAction(new QAction(QStringLiteral("&Coach"), &frame)),
+      coachAction(new QAction(QStringLiteral("C&oach"), &frame)),
       statisticsAction(new QAction(QStringLiteral("&Statistics..."), &frame)) {
     coachAction->setCheckable(true);
     coachAction->setShortcut(Qt::Key_F3);

@@ -28,7 +28,8 @@ public:
     CoachDesk(QMainWindow& frame, GameBoard& board);
     ~CoachDesk() override;
 
-    // A separator, "&Coach" (F3, shows or hides the Coach) and "&Statistics...".
+    // A separator, "C&oach" (F3, shows or hides the Coach; Alt+V, C stays Clear High Score)
+    // and "&Statistics...".
     void AddViewItems(QMenu& view);
     // Opens the Coach if it was open when the game last ended.
     void RestoreCoach();

@@ -71,7 +71,7 @@ protected:
 TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrderAndHowToPlayStaysDisabled) {
     const QStringList expected[] = {
         {"&Game", "New Game\tF2", "-", "E&xit"},
-        {"&View", "&High Score...", "&Clear High Score", "&Dice Color", "-", "&Coach\tF3",
+        {"&View", "&High Score...", "&Clear High Score", "&Dice Color", "-", "C&oach\tF3",
          "&Statistics..."},
         {"Help", "How to play... (disabled)"},
     };
@@ -86,6 +86,17 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrderAndHowToPlayStaysDisabled) {
                                                 (item->isEnabled() ? "" : " (disabled)"));
         }
         EXPECT_EQ(shown, expected[at]);
+        // Alt and one letter reach one item each: a letter shared by two would only move
+        // between them.
+        QString letters;
+        for (const QString& item : shown.mid(1)) {
+            const qsizetype amp = item.indexOf(u'&');
+            if (amp >= 0 && amp + 1 < item.size()) {
+                const QChar letter = item[amp + 1].toLower();
+                EXPECT_FALSE(letters.contains(letter)) << qPrintable(item);
+                letters += letter;
+            }
+        }
     }
 
     // Opened from the menu bar, twice, How to play is grey and neither a click nor Enter
