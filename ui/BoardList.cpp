@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace vorpin {
 namespace {
@@ -12,9 +13,14 @@ namespace {
 class ModelRow final : public QListWidgetItem {
 public:
     QVariant data(int role) const override {
-        if (role == Qt::AccessibleTextRole && listWidget()) {
+        if (listWidget() != nullptr) {
             const auto* list = static_cast<const BoardList*>(listWidget());
-            return list->RowText(list->row(this));
+            if (role == Qt::AccessibleTextRole) {
+                return list->RowText(list->row(this));
+            }
+            if (role == Qt::AccessibleDescriptionRole) {
+                return list->RowDescription(list->row(this));
+            }
         }
         return QListWidgetItem::data(role);
     }
@@ -27,8 +33,12 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
+        QStyle::State state = option.state;
+        if (!list.ShowsFocusOn(index.row())) {
+            state &= ~QStyle::State_HasFocus;
+        }
         painter->save();
-        list.DrawRow(*painter, option.rect, index.row(), option.state);
+        list.DrawRow(*painter, option.rect, index.row(), state);
         painter->restore();
     }
 
@@ -40,6 +50,20 @@ private:
     BoardList& list;
 };
 
+bool IsMoveKey(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidget(parent) {
@@ -49,7 +73,7 @@ BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidg
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!changingRows) {
             emit playerSelectionChanged();
@@ -67,7 +91,19 @@ void BoardList::RemoveAllRows() {
 void BoardList::AddRow() {
     changingRows = true;
     addItem(new ModelRow);
+    MarkSelectableRows();
     changingRows = false;
+}
+
+void BoardList::SetEnabled(bool enabled) {
+    setUpdatesEnabled(enabled);
+}
+
+void BoardList::RepaintNow() {
+    changingRows = true;
+    MarkSelectableRows();
+    changingRows = false;
+    viewport()->repaint();
 }
 
 int BoardList::SelectedRow() const {
@@ -75,13 +111,105 @@ int BoardList::SelectedRow() const {
     return items.isEmpty() ? -1 : row(items.front());
 }
 
+void BoardList::FocusRow(int row) {
+    changingRows = true;
+    clearSelection();
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    setFocus(Qt::OtherFocusReason);
+    if (row >= 0 && row < count()) {
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+    }
+    changingRows = false;
+    caretPlaced = true;
+    viewport()->update();
+}
+
+bool BoardList::ShowsFocusOn(int row) const {
+    return !caretPlaced && hasFocus() && currentRow() == row;
+}
+
+// Rows the player cannot choose (the no-points row; in the tally the separators, the
+// total and the rows of earlier rolls) are not offered as selectable.
+void BoardList::MarkSelectableRows() {
+    for (int at = 0; at < count(); ++at) {
+        const Qt::ItemFlags flags =
+            RowSelectable(at) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled;
+        if (item(at)->flags() != flags) {
+            item(at)->setFlags(flags);
+        }
+    }
+}
+
+void BoardList::SelectCurrentRow() {
+    const int current = currentRow();
+    if (current >= 0 && RowSelectable(current)) {
+        setCurrentRow(current, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+bool BoardList::event(QEvent* event) {
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        DrawFocusFrame();
+    }
+    return handled;
+}
+
+// The focus shows on the list's frame, in the highlight colour, and never inside the rows.
+void BoardList::DrawFocusFrame() {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Highlight));
+    for (int ring = 0; ring < std::min(2, frameWidth()); ++ring) {
+        painter.drawRect(rect().adjusted(ring, ring, -1 - ring, -1 - ring));
+    }
+}
+
+// Enter or Space on the selected row acts as a double-click; Space, or the first arrow
+// key, selects the current row when none is selected.
 void BoardList::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && SelectedRow() >= 0) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool space = key == Qt::Key_Space;
+    if ((enter || space) && SelectedRow() >= 0) {
         emit playerActivated();
         return;
     }
+    const bool move = IsMoveKey(key);
+    if (space || move) {
+        const bool firstMove = caretPlaced || SelectedRow() < 0;
+        caretPlaced = false;
+        if (firstMove && currentRow() >= 0 && RowSelectable(currentRow())) {
+            SelectCurrentRow();
+            viewport()->update();
+            return;
+        }
+        if (space) {
+            viewport()->update();
+            return;
+        }
+    }
     QListWidget::keyPressEvent(event);
+}
+
+void BoardList::mousePressEvent(QMouseEvent* event) {
+    caretPlaced = false;
+    QListWidget::mousePressEvent(event);
+}
+
+// A move steps over the rows that cannot be chosen; where none can be, the current row
+// stays.
+QModelIndex BoardList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex target = QListWidget::moveCursor(action, modifiers);
+    if (!target.isValid() || RowSelectable(target.row())) {
+        return target;
+    }
+    const int step = target.row() >= currentRow() ? 1 : -1;
+    for (int at = target.row() + step; at >= 0 && at < count(); at += step) {
+        if (RowSelectable(at)) {
+            return model()->index(at, 0);
+        }
+    }
+    return currentIndex();
 }
 
 }  // namespace vorpin

@@ -7,6 +7,7 @@
 class QLabel;
 
 #include "DiceImages.h"
+#include "FocusRoute.h"
 #include "GameRecords.h"
 #include "TurnController.h"
 
@@ -29,9 +30,9 @@ public:
     // Runs the board's handler of a menu or key command; false when it has none.
     bool OnCmdMsg(int command);
 
-    void OnNewGame() { controller.OnNewGame(); }
-    void OnRoll() { controller.OnRoll(); }
-    void OnEndTurn() { controller.OnEndTurn(); }
+    void OnNewGame();
+    void OnRoll();
+    void OnEndTurn();
     void ShowHighScores() override;
     void ClearHighScores() { records.ClearHighScores(); }
     void OnDiceColor();
@@ -42,9 +43,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void ConnectControls();
+    void DescribeControls();
+    // Runs one of the player's commands; when it changed the game, the focus goes where
+    // the next move is made.
+    template <typename Command>
+    void Play(FocusRoute::Move move, Command command);
+    QString StatusSentence() const;
     bool GameScreenShows() const;
 
     void RedrawDice() override;
@@ -66,8 +74,9 @@ private:
     DiceImages diceHighDensity{2};
     bool imagesReady = false;
     bool eraseOnPaint = true;
-    QLabel* diceReadout;    // what a screen reader says of the dice row
-    QLabel* statusReadout;  // and of the status band
+    bool diceRedrawn = false;  // the last command changed the game
+    QLabel* diceReadout;       // what a screen reader says of the dice row
+    QLabel* statusReadout;     // and of the status band
     BoardButton* rollButton;
     BoardButton* endTurnButton;
     BoardButton* takeArrow;
@@ -75,6 +84,7 @@ private:
     OptionsList* optionsList;
     TallyList* tallyList;
     TurnController controller;
+    FocusRoute focusRoute;
 };
 
 }  // namespace vorpin
