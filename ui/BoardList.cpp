@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardList.h"
 
+#include "ListAccessible.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -67,6 +69,7 @@ bool IsMoveKey(int key) {
 }  // namespace
 
 BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidget(parent) {
+    ListAccessible::Install();
     setAccessibleName(accessibleName);
     setItemDelegate(new RowDelegate(*this));
     setSelectionMode(QAbstractItemView::SingleSelection);

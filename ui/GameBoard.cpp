@@ -140,7 +140,6 @@ void GameBoard::ConnectControls() {
 void GameBoard::DescribeControls() {
     setAccessibleName(QStringLiteral("Vorpin board"));
     const std::pair<QWidget*, const char*> described[] = {
-        {rollButton, "Rolls the dice in play (Ctrl+R)"},
         {endTurnButton, "Banks the turn total (Ctrl+E)"},
         {takeArrow, "Takes the selected option (Enter in the options list)"},
         {takeBackArrow, "Gives back the selected combination (Enter in the tally)"}};
@@ -269,6 +268,10 @@ void GameBoard::UpdateReadouts() {
              controller.HasGame() ? QStringLiteral("Turn total %1").arg(controller.Tally().Total())
                                   : QString());
     Describe(*this, accessibleName(), controller.Turn() == 0 ? kSpokenTitle : sentence);
+    // Roll tells the status too: a bank is heard even when Roll has the focus already.
+    Describe(*rollButton, rollButton->accessibleName(),
+             QStringLiteral("Rolls the dice in play (Ctrl+R)") +
+                 (sentence.isEmpty() ? QString() : QStringLiteral(". ") + sentence));
 }
 
 // Turn, score and turn total; at the end, the result of the game.
