@@ -66,6 +66,17 @@ bool IsMoveKey(int key) {
     }
 }
 
+// One ring of the edge, `inset` pixels in from `outer`: the top and left sides in one
+// colour, the bottom and right sides, corners included, in the other.
+void DrawRing(QPainter& painter, const QRect& outer, int inset, const QColor& topLeft,
+              const QColor& bottomRight) {
+    const QRect ring = outer.adjusted(inset, inset, -inset, -inset);
+    painter.fillRect(QRect(ring.left(), ring.top(), ring.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height() - 1), topLeft);
+    painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), bottomRight);
+    painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), bottomRight);
+}
+
 }  // namespace
 
 BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidget(parent) {
@@ -75,7 +86,8 @@ BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidg
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFrameStyle(QFrame::Panel | QFrame::Plain);
+    setLineWidth(kEdgeWidth);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!changingRows) {
@@ -150,21 +162,23 @@ void BoardList::SelectCurrentRow() {
     }
 }
 
+// The frame is painted here rather than by the style: black outside, then the shadow
+// over the highlight, then the dark shadow over the button face. While the list has the
+// keyboard focus, its outer line takes the highlight colour; the rows never show it.
 bool BoardList::event(QEvent* event) {
-    const bool handled = QListWidget::event(event);
-    if (event->type() == QEvent::Paint && hasFocus()) {
-        DrawFocusFrame();
+    if (event->type() != QEvent::Paint) {
+        return QListWidget::event(event);
     }
-    return handled;
-}
-
-// The focus shows on the list's frame, in the highlight colour, and never inside the rows.
-void BoardList::DrawFocusFrame() {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Highlight));
-    for (int ring = 0; ring < std::min(2, frameWidth()); ++ring) {
-        painter.drawRect(rect().adjusted(ring, ring, -1 - ring, -1 - ring));
-    }
+    // A disabled list keeps its edge.
+    const auto colour = [this](QPalette::ColorRole role) {
+        return palette().color(QPalette::Active, role);
+    };
+    const QColor outside = hasFocus() ? colour(QPalette::Highlight) : QColor(Qt::black);
+    DrawRing(painter, rect(), 0, outside, outside);
+    DrawRing(painter, rect(), 1, colour(QPalette::Dark), colour(QPalette::Light));
+    DrawRing(painter, rect(), 2, colour(QPalette::Shadow), colour(QPalette::Button));
+    return true;
 }
 
 // Enter or Space on the selected row acts as a double-click; Space, or the first arrow

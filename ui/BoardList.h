@@ -17,10 +17,13 @@ class BoardList : public QListWidget, public ListControl {
 public:
     BoardList(const QString& accessibleName, QWidget* parent);
 
+    // Pixels between the list's outer edge and its rows, on each side.
+    static constexpr int kEdgeWidth = 3;
+
     void RemoveAllRows() override;
     void AddRow() override;
-    // Only the player's input stops while the rows are rebuilt: the list itself stays
-    // enabled, so that it keeps the focus.
+    // While its rows are rebuilt the list does not repaint; it stays enabled, so that it
+    // keeps the keyboard focus.
     void SetEnabled(bool enabled) override;
     void RepaintNow() override;
     int RowCount() const override { return count(); }
@@ -53,6 +56,8 @@ signals:
     void playerActivated();
 
 protected:
+    // The list's own edge: a one-pixel border around a sunken two-pixel edge; the border
+    // shows the keyboard focus.
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -63,7 +68,6 @@ protected:
 private:
     void MarkSelectableRows();
     void SelectCurrentRow();
-    void DrawFocusFrame();
 
     bool changingRows = false;
     bool caretPlaced = false;  // the current row was set by the program, not the player

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 
 #include "BoardFont.h"
@@ -134,6 +135,47 @@ TEST(OptionRows, PointsCentredAndSelectionInverted) {
     const QRect second = options.Row(1);
     EXPECT_EQ(selected.pixelColor(second.left() + 70, second.top() + 2), Qt::black);
     EXPECT_EQ(selected.pixelColor(first.left() + 70, first.top() + 2), Qt::white);
+}
+
+// The focus rectangle inverts every other pixel of the row's outline, on a plain row and
+// on a selected (inverted) one.
+TEST(OptionRows, FocusDotsShowOnPlainAndSelectedRows) {
+    Options options;
+    options.model.FindOptions(5, 1, 3, 1, 5, 4);
+    const QSize size(194, 23);
+    const struct {
+        QStyle::State state;
+        QColor row;  // away from the outline
+        QColor dot;  // on the outline, where x + y is even
+    } cases[] = {
+        {QStyle::State_None, Qt::white, Qt::white},
+        {QStyle::State_HasFocus, Qt::white, Qt::black},
+        {QStyle::State_Selected, Qt::black, Qt::black},
+        {QStyle::State_Selected | QStyle::State_HasFocus, Qt::black, Qt::white},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.state));
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        options.list.DrawRow(painter, QRect(QPoint(0, 0), size), 1, c.state);
+        painter.end();
+        const int right = size.width() - 1;
+        const int bottom = size.height() - 1;
+        // Dots on the outline, each with the undotted pixel next to it along the outline.
+        const std::pair<QPoint, QPoint> outline[] = {
+            {{0, 0}, {1, 0}},
+            {{100, 0}, {101, 0}},
+            {{0, 12}, {0, 13}},
+            {{right, 11}, {right, 12}},
+            {{right - 1, bottom}, {right - 2, bottom}},
+            {{right, bottom - 1}, {right, bottom - 2}},
+        };
+        for (const auto& [dot, beside] : outline) {
+            EXPECT_EQ(image.pixelColor(dot), c.dot) << dot.x() << ',' << dot.y();
+            EXPECT_EQ(image.pixelColor(beside), c.row) << beside.x() << ',' << beside.y();
+        }
+        EXPECT_EQ(image.pixelColor(140, 21), c.row) << "inside";
+    }
 }
 
 TEST(OptionRows, NoPointsRowLooksTheSameWhenClicked) {
