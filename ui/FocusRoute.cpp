@@ -66,19 +66,15 @@ void FocusRoute::After(Move move) {
             stops.optionsList.FocusRow(0);
             break;
         case Move::Take:
-            FocusRollOr(stops.optionsList);
+            if (stops.optionsList.count() == 0 && stops.rollButton.isEnabled()) {
+                stops.rollButton.setFocus(Qt::OtherFocusReason);
+            } else {
+                stops.optionsList.FocusRow(0);
+            }
             break;
         case Move::TakeBack:
             stops.tallyList.FocusRow(FirstSelectableRow(stops.tallyList));
             break;
-    }
-}
-
-void FocusRoute::FocusRollOr(BoardList& list) {
-    if (list.count() == 0 && stops.rollButton.isEnabled()) {
-        stops.rollButton.setFocus(Qt::OtherFocusReason);
-    } else {
-        list.FocusRow(0);
     }
 }
 

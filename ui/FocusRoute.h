@@ -33,7 +33,6 @@ public:
 
 private:
     std::vector<QWidget*> OpenStops() const;
-    void FocusRollOr(BoardList& list);
 
     QWidget& board;
     Stops stops;
