@@ -71,3 +71,8 @@ touch "$VORPIN_A11Y_STARTED"
 status=0
 "$python" "$2" "$vorpin" "$XDG_CONFIG_HOME" || status=$?
 [ "$status" -eq 0 ] || fail "$(basename "$2") failed"
+# A game that the driver closed must have ended well (the sanitizers report at exit).
+state=$(awk '{ print $3 }' "/proc/$vorpin/stat" 2>/dev/null || echo gone)
+if [ "$state" = Z ] || [ "$state" = gone ]; then
+    wait "$vorpin" || fail "the game exited with status $?"
+fi
