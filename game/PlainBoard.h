@@ -24,6 +24,8 @@ class PlainList : public ListControl {
 public:
     void RemoveAllRows() override;
     void AddRow() override { ++rowCount; }
+    void ReplaceRows(int first, int removed, int inserted) override;
+    void RowChanged(int) override {}
     void SetEnabled(bool on) override { enabled = on; }
     void RepaintNow() override {}
     int RowCount() const override { return rowCount; }

@@ -76,35 +76,54 @@ int TallyModel::Total() const {
     return sum;
 }
 
-// Each row goes into displayRows before its item goes into the list, so a list that
-// asks for the new item's height at once finds the row. A rebuild leaves no item
+// The rows go into displayRows before their items go into the list, so a list that
+// asks for a new item's height at once finds the row. A rebuild leaves no item
 // selected, so no current row is marked selected afterwards.
 int TallyModel::RebuildRows() {
-    displayRows.clear();
-    list.RemoveAllRows();
+    std::vector<TallyRow*> shown;
+    shown.swap(displayRows);
+    const int shownTotal = shown.empty() ? 0 : totalRow.Total();
     int sum = 0;
     for (const auto* rows : {&earlierRows, &currentRows}) {
         for (const auto& row : *rows) {
             if (row->IsSelectable()) {
                 row->SetSelected(0);
             }
-            AppendDisplayRow(*row);
+            displayRows.push_back(row.get());
             sum += row->Points();
         }
         if (!rows->empty()) {
-            AppendDisplayRow(separatorRow);
+            displayRows.push_back(&separatorRow);
         }
     }
     if (sum != 0) {
         totalRow.SetTotal(sum);
-        AppendDisplayRow(totalRow);
+        displayRows.push_back(&totalRow);
     }
+    UpdateListRows(shown, shownTotal);
     return sum;
 }
 
-void TallyModel::AppendDisplayRow(TallyRow& row) {
-    displayRows.push_back(&row);
-    list.AddRow();
+// Rows are told apart by what they are: the rows both sequences start with and end
+// with keep their items, the ones between are replaced. The total row ends both when
+// both show one, and is repainted when its total changed.
+void TallyModel::UpdateListRows(const std::vector<TallyRow*>& shown, int shownTotal) {
+    const std::size_t before = shown.size();
+    const std::size_t after = displayRows.size();
+    std::size_t head = 0;
+    while (head < before && head < after && shown[head] == displayRows[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < before - head && tail < after - head &&
+           shown[before - 1 - tail] == displayRows[after - 1 - tail]) {
+        ++tail;
+    }
+    list.ReplaceRows(static_cast<int>(head), static_cast<int>(before - head - tail),
+                     static_cast<int>(after - head - tail));
+    if (tail > 0 && displayRows.back() == &totalRow && totalRow.Total() != shownTotal) {
+        list.RowChanged(static_cast<int>(after - 1));
+    }
 }
 
 }  // namespace vorpin

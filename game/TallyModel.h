@@ -47,7 +47,9 @@ public:
 
 private:
     int RebuildRows();
-    void AppendDisplayRow(TallyRow& row);
+    // Brings the list's items in step with displayRows, which replaced `shown`; the
+    // items of the rows before and after the change stay.
+    void UpdateListRows(const std::vector<TallyRow*>& shown, int shownTotal);
 
     std::vector<std::unique_ptr<ComboRow>> earlierRows;
     std::vector<std::unique_ptr<ComboRow>> currentRows;

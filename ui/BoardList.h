@@ -24,6 +24,8 @@ public:
     void AddRow() override;
     // While its rows are rebuilt the list does not repaint; it stays enabled, so that it
     // keeps the keyboard focus.
+    void ReplaceRows(int first, int removed, int inserted) override;
+    void RowChanged(int row) override;
     void SetEnabled(bool enabled) override;
     void RepaintNow() override;
     int RowCount() const override { return count(); }
@@ -34,6 +36,8 @@ public:
     // Paints row `row` into `rect`, in the given selection and focus state.
     virtual void DrawRow(QPainter& painter, const QRect& rect, int row,
                          QStyle::State state) const = 0;
+    // Shows row `row` as DrawRow paints it, from the row's picture when it has one.
+    void PaintRow(QPainter& painter, const QRect& rect, int row, QStyle::State state) const;
     virtual int RowHeight(int row) const = 0;
     // What a screen reader says for the row, and what tells it apart from a row like it.
     virtual QString RowText(int row) const = 0;
@@ -56,6 +60,11 @@ signals:
     void playerActivated();
 
 protected:
+    // What a row's look depends on besides its state and size; a change draws it anew.
+    virtual int RowLook(int) const { return 0; }
+    // What painting a row does besides drawing, done also when its picture is shown.
+    virtual void RowShown(int, QStyle::State) const {}
+    void changeEvent(QEvent* event) override;
     // The list's own edge: a one-pixel border around a sunken two-pixel edge; the border
     // shows the keyboard focus.
     bool event(QEvent* event) override;

@@ -71,13 +71,13 @@ void RowPainter::Invert() {
     painter.restore();
 }
 
-// The dotted focus rectangle inverts every other pixel of the row's outline, so it
-// shows on a plain row and on an inverted one alike.
+// The dotted focus rectangle inverts every other pixel of the row's outline, from its
+// top-left corner on, so it shows on a plain row and on an inverted one alike.
 void RowPainter::DrawFocus() {
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     const auto dot = [this](int x, int y) {
-        if (((x + y) & 1) == 0) {
+        if (((x - rect.left() + y - rect.top()) & 1) == 0) {
             painter.fillRect(QRect(x, y, 1, 1), Qt::black);
         }
     };

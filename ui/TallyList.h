@@ -25,6 +25,9 @@ public:
     bool RowSelectable(int row) const override;
 
 private:
+    void RowShown(int row, QStyle::State state) const override;
+    int RowLook(int row) const override;
+
     TallyModel* model = nullptr;
 };
 

@@ -4,7 +4,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "BoardFont.h"
 #include "OptionsList.h"
@@ -110,6 +114,81 @@ TEST(TallyRows, OnlyASelectedCurrentCombinationShowsInverted) {
         const bool inverted = shown.pixelColor(rect.right() - 2, rect.top() + 2) == Qt::black;
         EXPECT_EQ(inverted, row == 2) << "row " << row;
         EXPECT_EQ(tally.model.HasSelectedCurrent(), row == 2) << "row " << row;
+    }
+}
+
+// The tally shown afresh: the final combinations, then the current roll's.
+void Rebuild(const TallyModel& from, TallyModel& into) {
+    std::vector<const ComboRow*> current;
+    for (int row = 0; row < from.DisplayRowCount(); ++row) {
+        if (const auto* combo = dynamic_cast<const ComboRow*>(from.DisplayRow(row))) {
+            if (combo->IsSelectable()) {
+                current.push_back(combo);
+            } else {
+                into.AddCombination(combo->Pattern(), combo->Points());
+            }
+        }
+    }
+    into.CommitRoll();
+    for (const ComboRow* combo : current) {
+        into.AddCombination(combo->Pattern(), combo->Points());
+    }
+}
+
+// Takes and give-backs on a tally long enough to scroll, scrolled to its end and with a
+// row selected: the rows that stay keep their items, nothing is left selected, the
+// board hears nothing, the scroll position holds where it can, and the list looks as
+// one built afresh for the same combinations.
+TEST(TallyRows, AnUpdateKeepsTheRowsItDoesNotChange) {
+    Tally tally;
+    int heard = 0;
+    QObject::connect(&tally.list, &BoardList::playerSelectionChanged, [&heard] { ++heard; });
+    const std::map<int, DicePattern> patterns = {
+        {50, {0, 0, 0, 0, 5, 0}}, {100, {1, 0, 0, 0, 0, 0}}, {500, {0, 5, 5, 5, 0, 0}}};
+    const char* steps[] = {"add 500", "add 100", "add 50",  "add 100", "add 50", "add 500",
+                           "commit",  "add 50",  "add 100", "add 500", "add 50", "add 100",
+                           "back 9",  "back 7",  "add 500", "back 10", "commit", "add 50",
+                           "back 10", "add 100", "add 50",  "back 10"};
+    for (const std::string step : steps) {
+        SCOPED_TRACE(step);
+        std::map<const TallyRow*, const QListWidgetItem*> items;
+        for (int row = 0; row < tally.list.count(); ++row) {
+            items[tally.model.DisplayRow(row)] = tally.list.item(row);
+        }
+        QScrollBar& bar = *tally.list.verticalScrollBar();
+        tally.Shown();
+        bar.setValue(bar.maximum());
+        const int scrolled = bar.value();
+        const bool back = step.starts_with("back ");
+        tally.list.setCurrentRow(back ? std::stoi(step.substr(5)) : tally.list.count() - 3);
+        tally.model.SyncSelection();
+        heard = 0;
+        if (step == "commit") {
+            tally.model.CommitRoll();
+        } else if (back) {
+            ASSERT_TRUE(tally.model.TakeBackSelected().has_value());
+        } else {
+            const int points = std::stoi(step.substr(4));
+            tally.model.AddCombination(patterns.at(points), points);
+        }
+        const QImage shown = tally.Shown();
+        EXPECT_EQ(heard, 0);
+        EXPECT_TRUE(tally.list.selectedItems().isEmpty());
+        EXPECT_EQ(tally.list.currentRow(), -1);
+        EXPECT_EQ(bar.value(), std::min(scrolled, bar.maximum()));
+        ASSERT_EQ(tally.list.count(), tally.model.DisplayRowCount());
+        for (int row = 0; row < tally.list.count(); ++row) {
+            const TallyRow* now = tally.model.DisplayRow(row);
+            const auto before = items.find(now);
+            if (dynamic_cast<const ComboRow*>(now) != nullptr && before != items.end()) {
+                EXPECT_EQ(tally.list.item(row), before->second) << "row " << row;
+            }
+        }
+        Tally afresh;
+        Rebuild(tally.model, afresh.model);
+        afresh.Shown();
+        afresh.list.verticalScrollBar()->setValue(bar.value());
+        EXPECT_EQ(afresh.Shown(), shown);
     }
 }
 
