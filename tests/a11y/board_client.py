@@ -7,7 +7,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 WAIT = 20  # seconds: generous, for a loaded machine and the sanitizer build
 CONTEXT = GLib.MainContext.default()
@@ -72,6 +72,7 @@ class Game:
         self.config = config
         self.events = []
         self.app = until(self._find_app, "the game did not join the accessibility bus")
+        self.app.set_cache_mask(Atspi.Cache.NONE)  # every state and name read afresh
         pyatspi.Registry.registerEventListener(self._heard, *self.KINDS)
         self.frame = until(lambda: self._child(self.app, "frame"), "no game window")
         self.board = until(lambda: self.find("filler", "Vorpin board"), "no board")
