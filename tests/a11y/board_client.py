@@ -94,6 +94,7 @@ class Game:
 
     def _find_app(self):
         desktop = pyatspi.Registry.getDesktop(0)
+        desktop.clear_cache()  # the game may join after the first look
         for index in range(desktop.childCount):
             app = desktop.getChildAtIndex(index)
             if app is not None and app.name == "Vorpin" and app.get_process_id() == self.pid:
