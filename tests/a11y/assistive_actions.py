@@ -54,11 +54,12 @@ def play(game):
         if game.dice_in_play() in range(1, 3) and game.enabled(game.end_turn):
             score = int(game.status.name.split()[-1])
             game.act(lambda: game.press(game.end_turn))
+            until(lambda: f"score {score}," not in game.status.description,
+                  f"Press on End Turn banked nothing: {game.status.description}")
             for role in ("label", "push button"):  # the status readout, and Roll
-                banked = game.heard(lambda e: e.type.endswith("accessible-description") and
-                                    e.role == role and f"score {score}" not in e.description and
-                                    "Turn " in e.description,
-                                    f"no {role} told of the bank")
+                game.heard(lambda e: e.type.endswith("accessible-description") and
+                           e.role == role and f"score {score}," not in e.description and
+                           "Turn " in e.description, f"no {role} told of the bank")
             check(game.focused(game.roll), "a bank did not leave the focus on Roll")
             seen.add("bank")
     check(False, f"only {sorted(seen)} happened in 60 rolls")
