@@ -60,6 +60,7 @@ void HighScoreNameDialog::LayOut() {
     auto* prompt = new QLabel(QStringLiteral("New High Score!  Please enter your name"), this);
     prompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     prompt->setGeometry(units.Rect(7, 7, 202, 12));
+    prompt->setBuddy(nameEdit);  // screen readers name the field by its prompt
     nameEdit->setGeometry(units.Rect(7, 19, 202, 16));
     auto* okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setDefault(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -9,8 +10,16 @@ namespace vorpin {
 BoardButton::BoardButton(const QString& text, const QString& accessibleName, QWidget* parent)
     : QPushButton(text, parent) {
     setAccessibleName(accessibleName);
-    setFocusPolicy(Qt::NoFocus);  // the board's controls are no tab stops
+    setFocusPolicy(Qt::TabFocus);
     setAutoDefault(false);
+}
+
+void BoardButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 ArrowButton::ArrowButton(Direction direction, const QString& accessibleName, QWidget* parent)

@@ -7,7 +7,8 @@
 
 namespace vorpin {
 
-// A push button of the board, as the turn rules see it.
+// A push button of the board, as the turn rules see it. Tab reaches it, a click does
+// not move the focus to it, and Space or Enter presses it.
 class BoardButton : public QPushButton, public ButtonControl {
     Q_OBJECT
 
@@ -17,6 +18,9 @@ public:
     void SetEnabled(bool enabled) override { setEnabled(enabled); }
     bool IsEnabled() const override { return isEnabled(); }
     void Show() override { show(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A small button showing a triangle that points left or right.

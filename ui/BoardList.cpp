@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardList.h"
 
+#include "ListAccessible.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace vorpin {
 namespace {
@@ -15,9 +18,14 @@ namespace {
 class ModelRow final : public QListWidgetItem {
 public:
     QVariant data(int role) const override {
-        if (role == Qt::AccessibleTextRole && listWidget()) {
+        if (listWidget() != nullptr) {
             const auto* list = static_cast<const BoardList*>(listWidget());
-            return list->RowText(list->row(this));
+            if (role == Qt::AccessibleTextRole) {
+                return list->RowText(list->row(this));
+            }
+            if (role == Qt::AccessibleDescriptionRole) {
+                return list->RowDescription(list->row(this));
+            }
         }
         return QListWidgetItem::data(role);
     }
@@ -50,7 +58,11 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        list.PaintRow(*painter, option.rect, index.row(), option.state);
+        QStyle::State state = option.state;
+        if (!list.ShowsFocusOn(index.row())) {
+            state &= ~QStyle::State_HasFocus;
+        }
+        list.PaintRow(*painter, option.rect, index.row(), state);
     }
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const override {
@@ -60,6 +72,20 @@ public:
 private:
     BoardList& list;
 };
+
+bool IsMoveKey(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+    }
+}
 
 // One ring of the edge, `inset` pixels in from `outer`: the top and left sides in one
 // colour, the bottom and right sides, corners included, in the other.
@@ -75,6 +101,7 @@ void DrawRing(QPainter& painter, const QRect& outer, int inset, const QColor& to
 }  // namespace
 
 BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidget(parent) {
+    ListAccessible::Install();
     setAccessibleName(accessibleName);
     setItemDelegate(new RowDelegate(*this));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -88,7 +115,7 @@ BoardList::BoardList(const QString& accessibleName, QWidget* parent) : QListWidg
     }
     setFrameStyle(QFrame::Panel | QFrame::Plain);
     setLineWidth(kEdgeWidth);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!changingRows) {
             emit playerSelectionChanged();
@@ -106,7 +133,19 @@ void BoardList::RemoveAllRows() {
 void BoardList::AddRow() {
     changingRows = true;
     addItem(new ModelRow);
+    MarkSelectableRows();
     changingRows = false;
+}
+
+void BoardList::SetEnabled(bool enabled) {
+    setUpdatesEnabled(enabled);
+}
+
+void BoardList::RepaintNow() {
+    changingRows = true;
+    MarkSelectableRows();
+    changingRows = false;
+    viewport()->repaint();
 }
 
 // The selection goes first, so that no current row moves to a neighbour and scrolls the
@@ -120,6 +159,7 @@ void BoardList::ReplaceRows(int first, int removed, int inserted) {
     for (int added = 0; added < inserted; ++added) {
         insertItem(first + added, new ModelRow);
     }
+    MarkSelectableRows();
     changingRows = false;
 }
 
@@ -174,8 +214,45 @@ int BoardList::SelectedRow() const {
     return items.isEmpty() ? -1 : row(items.front());
 }
 
+void BoardList::FocusRow(int row) {
+    changingRows = true;
+    clearSelection();
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    setFocus(Qt::OtherFocusReason);
+    if (row >= 0 && row < count()) {
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+    }
+    changingRows = false;
+    caretPlaced = true;
+    viewport()->update();
+}
+
+bool BoardList::ShowsFocusOn(int row) const {
+    return !caretPlaced && hasFocus() && currentRow() == row;
+}
+
+// Rows the player cannot choose (the no-points row; in the tally the separators, the
+// total and the rows of earlier rolls) are not offered as selectable.
+void BoardList::MarkSelectableRows() {
+    for (int at = 0; at < count(); ++at) {
+        const Qt::ItemFlags flags =
+            RowSelectable(at) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled;
+        if (item(at)->flags() != flags) {
+            item(at)->setFlags(flags);
+        }
+    }
+}
+
+void BoardList::SelectCurrentRow() {
+    const int current = currentRow();
+    if (current >= 0 && RowSelectable(current)) {
+        setCurrentRow(current, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
 // The frame is painted here rather than by the style: black outside, then the shadow
-// over the highlight, then the dark shadow over the button face.
+// over the highlight, then the dark shadow over the button face. While the list has the
+// keyboard focus, its outer line takes the highlight colour; the rows never show it.
 bool BoardList::event(QEvent* event) {
     if (event->type() != QEvent::Paint) {
         return QListWidget::event(event);
@@ -185,19 +262,59 @@ bool BoardList::event(QEvent* event) {
     const auto colour = [this](QPalette::ColorRole role) {
         return palette().color(QPalette::Active, role);
     };
-    DrawRing(painter, rect(), 0, Qt::black, Qt::black);
+    const QColor outside = hasFocus() ? colour(QPalette::Highlight) : QColor(Qt::black);
+    DrawRing(painter, rect(), 0, outside, outside);
     DrawRing(painter, rect(), 1, colour(QPalette::Dark), colour(QPalette::Light));
     DrawRing(painter, rect(), 2, colour(QPalette::Shadow), colour(QPalette::Button));
     return true;
 }
 
+// Enter or Space on the selected row acts as a double-click; Space, or the first arrow
+// key, selects the current row when none is selected.
 void BoardList::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && SelectedRow() >= 0) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool space = key == Qt::Key_Space;
+    if ((enter || space) && SelectedRow() >= 0) {
         emit playerActivated();
         return;
     }
+    const bool move = IsMoveKey(key);
+    if (space || move) {
+        const bool firstMove = caretPlaced || SelectedRow() < 0;
+        caretPlaced = false;
+        if (firstMove && currentRow() >= 0 && RowSelectable(currentRow())) {
+            SelectCurrentRow();
+            viewport()->update();
+            return;
+        }
+        if (space) {
+            viewport()->update();
+            return;
+        }
+    }
     QListWidget::keyPressEvent(event);
+}
+
+void BoardList::mousePressEvent(QMouseEvent* event) {
+    caretPlaced = false;
+    QListWidget::mousePressEvent(event);
+}
+
+// A move steps over the rows that cannot be chosen; where none can be, the current row
+// stays.
+QModelIndex BoardList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex target = QListWidget::moveCursor(action, modifiers);
+    if (!target.isValid() || RowSelectable(target.row())) {
+        return target;
+    }
+    const int step = target.row() >= currentRow() ? 1 : -1;
+    for (int at = target.row() + step; at >= 0 && at < count(); at += step) {
+        if (RowSelectable(at)) {
+            return model()->index(at, 0);
+        }
+    }
+    return currentIndex();
 }
 
 }  // namespace vorpin

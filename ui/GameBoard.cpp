@@ -29,6 +29,27 @@ int DrawCentredLine(QPainter& painter, const QString& text, int left, int top) {
     return height;
 }
 
+// The title screen's lines, and the words a screen reader gives for them.
+const QString kTitle = QStringLiteral("V O R P I N    D I C E    G A M E");
+const QString kVersion = QStringLiteral("Version 1.0.0 @");
+const QString kCopyright = QStringLiteral("Copyright (C) 2026 Tarnwick");
+const QString kBegin = QStringLiteral("Press F2 to begin");
+const QString kUpdates = QStringLiteral("For Updates go to");
+const QString kWebAddress = QStringLiteral("vorpin.tarnwick.example");
+const QString kSpokenTitle = QStringLiteral("VORPIN DICE GAME. Version 1.0.0. ") + kCopyright +
+                             QStringLiteral(". ") + kBegin + QStringLiteral(". ") + kUpdates +
+                             u' ' + kWebAddress;
+
+// Sets what a screen reader hears of `widget`, telling it only of a change.
+void Describe(QWidget& widget, const QString& name, const QString& description) {
+    if (widget.accessibleName() != name) {
+        widget.setAccessibleName(name);
+    }
+    if (widget.accessibleDescription() != description) {
+        widget.setAccessibleDescription(description);
+    }
+}
+
 QColor FromColorRef(std::uint32_t color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
@@ -55,7 +76,9 @@ GameBoard::GameBoard(QWidget* parent)
       tallyList(new TallyList(this)),
       controller(BoardControls{*rollButton, *endTurnButton, *takeArrow, *takeBackArrow,
                                *optionsList, *tallyList},
-                 *this, [] { return std::rand(); }) {
+                 *this, [] { return std::rand(); }),
+      focusRoute(*this, FocusRoute::Stops{*optionsList, *takeArrow, *takeBackArrow, *tallyList,
+                                          *rollButton, *endTurnButton}) {
     setFixedSize(layout::kWidth, layout::kHeight);
     setFont(BoardFont());
     logoHighDensity.setDevicePixelRatio(2);
@@ -70,9 +93,10 @@ GameBoard::GameBoard(QWidget* parent)
     for (QLabel* readout : {diceReadout, statusReadout}) {
         readout->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    UpdateReadouts();
     optionsList->SetModel(controller.Options());
     tallyList->SetModel(controller.Tally());
+    DescribeControls();
+    UpdateReadouts();
     ConnectControls();
     LoadStoredRecords(records);
 }
@@ -98,41 +122,42 @@ void GameBoard::ConnectControls() {
     }
     connect(rollButton, &QPushButton::clicked, this, &GameBoard::OnRoll);
     connect(endTurnButton, &QPushButton::clicked, this, &GameBoard::OnEndTurn);
-    connect(takeArrow, &QPushButton::clicked, this, [this] {
-        controller.OnTakeOption();
-        Tell(PlayerCommand::Take);
-    });
-    connect(takeBackArrow, &QPushButton::clicked, this, [this] {
-        controller.OnTakeBack();
-        Tell(PlayerCommand::GiveBack);
-    });
+    connect(takeArrow, &QPushButton::clicked, this,
+            [this] { Play(PlayerCommand::Take, [this] { controller.OnTakeOption(); }); });
+    connect(takeBackArrow, &QPushButton::clicked, this,
+            [this] { Play(PlayerCommand::GiveBack, [this] { controller.OnTakeBack(); }); });
     connect(optionsList, &BoardList::playerSelectionChanged, this,
             [this] { controller.OnOptionsSelChange(); });
-    connect(optionsList, &BoardList::playerActivated, this, [this] {
-        controller.OnOptionsDblClk();
-        Tell(PlayerCommand::Take);
-    });
+    connect(optionsList, &BoardList::playerActivated, this,
+            [this] { Play(PlayerCommand::Take, [this] { controller.OnOptionsDblClk(); }); });
     connect(tallyList, &BoardList::playerSelectionChanged, this,
             [this] { controller.OnTallySelChange(); });
-    connect(tallyList, &BoardList::playerActivated, this, [this] {
-        controller.OnTallyDblClk();
-        Tell(PlayerCommand::GiveBack);
-    });
+    connect(tallyList, &BoardList::playerActivated, this,
+            [this] { Play(PlayerCommand::GiveBack, [this] { controller.OnTallyDblClk(); }); });
 }
 
-void GameBoard::OnNewGame() {
-    controller.OnNewGame();
-    Tell(PlayerCommand::NewGame);
+// The names and descriptions that do not change; the buttons' descriptions name their
+// keys.
+void GameBoard::DescribeControls() {
+    setAccessibleName(QStringLiteral("Vorpin board"));
+    const std::pair<QWidget*, const char*> described[] = {
+        {endTurnButton, "Banks the turn total (Ctrl+E)"},
+        {takeArrow, "Takes the selected option (Enter in the options list)"},
+        {takeBackArrow, "Gives back the selected combination (Enter in the tally)"}};
+    for (const auto& [control, description] : described) {
+        control->setAccessibleDescription(QString::fromLatin1(description));
+    }
 }
 
-void GameBoard::OnRoll() {
-    controller.OnRoll();
-    Tell(PlayerCommand::Roll);
-}
-
-void GameBoard::OnEndTurn() {
-    controller.OnEndTurn();
-    Tell(PlayerCommand::EndTurn);
+template <typename Command>
+void GameBoard::Play(PlayerCommand move, Command command) {
+    diceRedrawn = false;
+    command();
+    if (diceRedrawn) {
+        UpdateReadouts();
+        focusRoute.After(move);
+    }
+    Tell(move);
 }
 
 PlayState GameBoard::State() const {
@@ -143,6 +168,24 @@ void GameBoard::Tell(PlayerCommand command) {
     if (playObserver != nullptr) {
         playObserver->PlayerActed(command, State());
     }
+}
+
+void GameBoard::OnNewGame() {
+    Play(PlayerCommand::NewGame, [this] { controller.OnNewGame(); });
+}
+
+void GameBoard::OnRoll() {
+    Play(PlayerCommand::Roll, [this] { controller.OnRoll(); });
+}
+
+void GameBoard::OnEndTurn() {
+    Play(PlayerCommand::EndTurn, [this] { controller.OnEndTurn(); });
+}
+
+// Tab and Shift+Tab from the board or any of its controls; the title screen ignores them.
+bool GameBoard::focusNextPrevChild(bool next) {
+    focusRoute.Step(next);
+    return true;
 }
 
 bool GameBoard::OnCmdMsg(int command) {
@@ -220,18 +263,48 @@ void GameBoard::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// The labels show nothing; they give screen readers the dice and the status as text.
+// The labels show nothing; they give screen readers the dice and the status as text. The
+// options list carries the dice too, so that a roll is heard where the focus lands.
 void GameBoard::UpdateReadouts() {
-    diceReadout->setAccessibleName(controller.HasGame() ? DescribeDice(controller.Dice())
-                                                        : QString());
-    statusReadout->setAccessibleName(
+    const QString dice = controller.HasGame() ? DescribeDice(controller.Dice()) : QString();
+    const QString sentence = StatusSentence();
+    Describe(*diceReadout, dice, QString());
+    Describe(
+        *statusReadout,
         controller.Turn() == 0
             ? QString()
-            : QStringLiteral("Turn %1, Score %2").arg(controller.Turn()).arg(controller.Score()));
+            : QStringLiteral("Turn %1, Score %2").arg(controller.Turn()).arg(controller.Score()),
+        sentence);
+    Describe(*optionsList, optionsList->accessibleName(), dice);
+    Describe(*tallyList, tallyList->accessibleName(),
+             controller.HasGame() ? QStringLiteral("Turn total %1").arg(controller.Tally().Total())
+                                  : QString());
+    Describe(*this, accessibleName(), controller.Turn() == 0 ? kSpokenTitle : sentence);
+    // Roll tells the status too: a bank is heard even when Roll has the focus already.
+    Describe(*rollButton, rollButton->accessibleName(),
+             QStringLiteral("Rolls the dice in play (Ctrl+R)") +
+                 (sentence.isEmpty() ? QString() : QStringLiteral(". ") + sentence));
+}
+
+// Turn, score and turn total; at the end, the result of the game.
+QString GameBoard::StatusSentence() const {
+    if (controller.Turn() == 0) {
+        return {};
+    }
+    if (controller.Score() >= TurnController::kWinningScore) {
+        return QStringLiteral("Game over: %1 points in %2 turns. F2 starts a new game")
+            .arg(controller.Score())
+            .arg(controller.Turn());
+    }
+    return QStringLiteral("Turn %1, score %2, turn total %3")
+        .arg(controller.Turn())
+        .arg(controller.Score())
+        .arg(controller.Tally().Total());
 }
 
 // Paints the dice over what their cells show, without erasing first.
 void GameBoard::RedrawDice() {
+    diceRedrawn = true;
     UpdateReadouts();
     eraseOnPaint = false;
     repaint(layout::kDiceRow);
@@ -260,16 +333,15 @@ void GameBoard::DrawTitleScreen(QPainter& painter) const {
     painter.setBackground(Qt::white);
     int top = layout::kTitleTop;
     painter.setPen(QColor(0, 0, 255));
-    top +=
-        2 * DrawCentredLine(painter, QStringLiteral("V O R P I N    D I C E    G A M E"), 0, top);
+    top += 2 * DrawCentredLine(painter, kTitle, 0, top);
     painter.setPen(Qt::black);
-    top += DrawCentredLine(painter, QStringLiteral("Version 1.0.0 @"), 0, top);
-    top += 2 * DrawCentredLine(painter, QStringLiteral("Copyright (C) 2026 Tarnwick"), 0, top);
+    top += DrawCentredLine(painter, kVersion, 0, top);
+    top += 2 * DrawCentredLine(painter, kCopyright, 0, top);
     painter.setPen(QColor(255, 0, 0));
-    top += 2 * DrawCentredLine(painter, QStringLiteral("Press F2 to begin"), 0, top);
+    top += 2 * DrawCentredLine(painter, kBegin, 0, top);
     painter.setPen(Qt::black);
-    top += DrawCentredLine(painter, QStringLiteral("For Updates go to"), 0, top);
-    DrawCentredLine(painter, QStringLiteral("vorpin.tarnwick.example"), 0, top);
+    top += DrawCentredLine(painter, kUpdates, 0, top);
+    DrawCentredLine(painter, kWebAddress, 0, top);
 }
 
 // "Turn %d" and "Score %d" on one line, vertically centred in the band; nothing but the

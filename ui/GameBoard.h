@@ -7,6 +7,7 @@
 class QLabel;
 
 #include "DiceImages.h"
+#include "FocusRoute.h"
 #include "GameRecords.h"
 #include "PlayObserver.h"
 #include "SettingsProfile.h"
@@ -52,10 +53,17 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void ConnectControls();
     void Tell(PlayerCommand command);
+    void DescribeControls();
+    // Runs one of the player's commands; when it changed the game, the focus goes where
+    // the next move is made.
+    template <typename Command>
+    void Play(PlayerCommand move, Command command);
+    QString StatusSentence() const;
     bool GameScreenShows() const;
 
     void RedrawDice() override;
@@ -78,8 +86,9 @@ private:
     DiceImages diceHighDensity{2};
     bool imagesReady = false;
     bool eraseOnPaint = true;
-    QLabel* diceReadout;    // what a screen reader says of the dice row
-    QLabel* statusReadout;  // and of the status band
+    bool diceRedrawn = false;  // the last command changed the game
+    QLabel* diceReadout;       // what a screen reader says of the dice row
+    QLabel* statusReadout;     // and of the status band
     BoardButton* rollButton;
     BoardButton* endTurnButton;
     BoardButton* takeArrow;
@@ -88,6 +97,7 @@ private:
     TallyList* tallyList;
     TurnController controller;
     PlayObserver* playObserver = nullptr;
+    FocusRoute focusRoute;
 };
 
 }  // namespace vorpin

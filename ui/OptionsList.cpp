@@ -53,4 +53,15 @@ QString OptionsList::RowText(int row) const {
     return DescribeCombination(option.pattern, option.points);
 }
 
+QString OptionsList::RowDescription(int row) const {
+    if (model->NoPointsRow()) {
+        return QStringLiteral("The turn is lost; Roll starts the next turn");
+    }
+    return DescribeDiceUsed(model->Option(row).pattern);
+}
+
+bool OptionsList::RowSelectable(int row) const {
+    return !model->NoPointsRow() && row >= 0 && row < model->OptionCount();
+}
+
 }  // namespace vorpin

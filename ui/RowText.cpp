@@ -38,6 +38,21 @@ QString DescribeCombination(const DicePattern& pattern, int points) {
     return CombinationName(pattern, points) + QStringLiteral(", ") + QString::number(points);
 }
 
+QString DescribeDiceUsed(const DicePattern& pattern) {
+    QStringList numbers;
+    for (std::size_t slot = 0; slot < pattern.size(); ++slot) {
+        if (pattern[slot] != 0) {
+            numbers << QString::number(slot + 1);
+        }
+    }
+    if (numbers.size() < 2) {
+        return QStringLiteral("die ") + numbers.join(QString());
+    }
+    const QString last = numbers.takeLast();
+    return QStringLiteral("dice ") + numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           last;
+}
+
 QString DescribeDice(const DiceSet& dice) {
     QStringList words;
     for (auto value : dice) {

@@ -58,11 +58,27 @@ public:
 
 class RowWords final : public TallyRowVisitor {
 public:
-    void Visit(ComboRow& row) override { text = DescribeCombination(row.Pattern(), row.Points()); }
+    void Visit(ComboRow& row) override {
+        text = DescribeCombination(row.Pattern(), row.Points());
+        description = DescribeDiceUsed(row.Pattern()) +
+                      (row.IsSelectable() ? QStringLiteral(", can be given back")
+                                          : QStringLiteral(", from an earlier roll"));
+        selectable = row.IsSelectable() != 0;
+    }
     void Visit(SeparatorRow&) override { text = QStringLiteral("separator"); }
     void Visit(TotalRow& row) override { text = kTurnTotal + u' ' + QString::number(row.Total()); }
     QString text;
+    QString description;
+    bool selectable = false;
 };
+
+RowWords Words(const TallyModel& model, int row) {
+    RowWords words;
+    if (TallyRow* shown = model.DisplayRow(row)) {
+        shown->Accept(words);
+    }
+    return words;
+}
 
 }  // namespace
 
@@ -97,11 +113,15 @@ int TallyList::RowHeight(int row) const {
 }
 
 QString TallyList::RowText(int row) const {
-    RowWords words;
-    if (TallyRow* shown = model->DisplayRow(row)) {
-        shown->Accept(words);
-    }
-    return words.text;
+    return Words(*model, row).text;
+}
+
+QString TallyList::RowDescription(int row) const {
+    return Words(*model, row).description;
+}
+
+bool TallyList::RowSelectable(int row) const {
+    return Words(*model, row).selectable;
 }
 
 }  // namespace vorpin

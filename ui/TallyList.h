@@ -21,6 +21,8 @@ public:
     void DrawRow(QPainter& painter, const QRect& rect, int row, QStyle::State state) const override;
     int RowHeight(int row) const override;
     QString RowText(int row) const override;
+    QString RowDescription(int row) const override;
+    bool RowSelectable(int row) const override;
 
 private:
     void RowShown(int row, QStyle::State state) const override;
