@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "OptionTable.h"
+
 namespace vorpin {
 namespace {
 
@@ -87,6 +89,11 @@ int CountDiceInPlay(const DiceSet& dice) {
 }
 
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink) {
+    static const OptionTable table;
+    table.Offer(dice, sink);
+}
+
+void FindScoringOptionsByRules(const DiceSet& dice, OptionSink& sink) {
     DiceSet values = dice;
     for (auto& value : values) {
         if (value > 6) {

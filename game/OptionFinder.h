@@ -20,7 +20,11 @@ protected:
 // row order: six of a kind, straight, three ones, three pairs, triples from six down to
 // two, single ones, single fives. Values above 6 count as no die in play; six-dice
 // combinations need all six in play. The dice passed in are never changed.
+// Looks the dice up in an OptionTable that FindScoringOptionsByRules fills on first use.
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink);
+
+// The same offers, worked out from the rules on every call.
+void FindScoringOptionsByRules(const DiceSet& dice, OptionSink& sink);
 
 // The number of dice in play (values 1 to 6).
 int CountDiceInPlay(const DiceSet& dice);
