@@ -12,10 +12,8 @@ void OptionsModel::FindOptions(std::uint8_t d0, std::uint8_t d1, std::uint8_t d2
     list.RepaintNow();
 }
 
+// Slots at or beyond optionCount are never read, so they need no clearing.
 void OptionsModel::ResetOptions() {
-    for (auto& option : options) {
-        option.points = 0;
-    }
     optionCount = 0;
     noPointsRow = false;
     list.RemoveAllRows();
