@@ -20,10 +20,12 @@ protected:
 // row order: six of a kind, straight, three ones, three pairs, triples from six down to
 // two, single ones, single fives. Values above 6 count as no die in play; six-dice
 // combinations need all six in play. The dice passed in are never changed.
-// Looks the dice up in an OptionTable that FindScoringOptionsByRules fills on first use.
+// Works from one bit mask per face: the slots showing it.
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink);
 
-// The same offers, worked out from the rules on every call.
+// The same offers, worked out the plain way: the dice sorted for the six-dice
+// combinations, each face's dice scanned slot by slot for triples and singles. Slower;
+// the yardstick FindScoringOptions is measured against.
 void FindScoringOptionsByRules(const DiceSet& dice, OptionSink& sink);
 
 // The number of dice in play (values 1 to 6).

@@ -6,10 +6,10 @@
 namespace vorpin {
 
 int TallyModel::AddCombination(const DicePattern& pattern, int points) {
-    auto row = std::make_unique<ComboRow>(pattern, points);
+    ComboRow& row = combos.emplace_back(pattern, points);
     list.SetEnabled(false);
-    row->SetSelectable(1);
-    currentRows.push_back(std::move(row));
+    row.SetSelectable(1);
+    currentRows.push_back(&row);
     const int total = RebuildRows();
     list.SetEnabled(true);
     list.RepaintNow();
@@ -31,9 +31,9 @@ void TallyModel::CommitRoll() {
     if (currentRows.empty()) {
         return;
     }
-    for (auto& row : currentRows) {
+    for (ComboRow* row : currentRows) {
         row->SetSelectable(0);
-        earlierRows.push_back(std::move(row));
+        earlierRows.push_back(row);
     }
     currentRows.clear();
     RebuildRows();
@@ -45,6 +45,7 @@ void TallyModel::ClearTally() {
     earlierRows.clear();
     currentRows.clear();
     displayRows.clear();
+    combos.clear();
 }
 
 bool TallyModel::HasSelectedCurrent() const {
@@ -55,7 +56,7 @@ bool TallyModel::HasSelectedCurrent() const {
 void TallyModel::SyncSelection() {
     const TallyRow* selected = DisplayRow(list.SelectedRow());
     for (auto& row : currentRows) {
-        row->SetSelected(row.get() == selected ? 1 : 0);
+        row->SetSelected(row == selected ? 1 : 0);
     }
 }
 
@@ -76,35 +77,33 @@ int TallyModel::Total() const {
     return sum;
 }
 
-// Each row goes into displayRows before its item goes into the list, so a list that
-// asks for the new item's height at once finds the row. A rebuild leaves no item
-// selected, so no current row is marked selected afterwards.
+// Every row goes into displayRows before the list gets its items, so a list that asks
+// for a new item's height at once finds the row. A rebuild leaves no item selected, so
+// no current row is marked selected afterwards.
 int TallyModel::RebuildRows() {
     displayRows.clear();
     list.RemoveAllRows();
     int sum = 0;
     for (const auto* rows : {&earlierRows, &currentRows}) {
-        for (const auto& row : *rows) {
+        for (ComboRow* row : *rows) {
             if (row->IsSelectable()) {
                 row->SetSelected(0);
             }
-            AppendDisplayRow(*row);
+            displayRows.push_back(row);
             sum += row->Points();
         }
         if (!rows->empty()) {
-            AppendDisplayRow(separatorRow);
+            displayRows.push_back(&separatorRow);
         }
     }
     if (sum != 0) {
         totalRow.SetTotal(sum);
-        AppendDisplayRow(totalRow);
+        displayRows.push_back(&totalRow);
+    }
+    for (std::size_t added = 0; added < displayRows.size(); ++added) {
+        list.AddRow();
     }
     return sum;
-}
-
-void TallyModel::AppendDisplayRow(TallyRow& row) {
-    displayRows.push_back(&row);
-    list.AddRow();
 }
 
 }  // namespace vorpin

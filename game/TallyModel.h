@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <memory>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -47,10 +47,12 @@ public:
 
 private:
     int RebuildRows();
-    void AppendDisplayRow(TallyRow& row);
 
-    std::vector<std::unique_ptr<ComboRow>> earlierRows;
-    std::vector<std::unique_ptr<ComboRow>> currentRows;
+    // Every combination row of the turn, given back or not, in the order taken: rows stay
+    // where they are until the tally is cleared, which keeps its memory for the next turn.
+    std::deque<ComboRow> combos;
+    std::vector<ComboRow*> earlierRows;
+    std::vector<ComboRow*> currentRows;
     SeparatorRow separatorRow;
     TotalRow totalRow;
     std::vector<TallyRow*> displayRows;
