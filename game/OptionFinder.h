@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "DiceSet.h"
 
@@ -20,12 +21,15 @@ protected:
 // row order: six of a kind, straight, three ones, three pairs, triples from six down to
 // two, single ones, single fives. Values above 6 count as no die in play; six-dice
 // combinations need all six in play. The dice passed in are never changed.
-// Works from one bit mask per face: the slots showing it.
+// Looks the dice up in an OptionTable that FindScoringOptionsByRules fills on first use.
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink);
 
-// The same offers, worked out the plain way: the dice sorted for the six-dice
-// combinations, each face's dice scanned slot by slot for triples and singles. Slower;
-// the yardstick FindScoringOptions is measured against.
+// The options FindScoringOptions offers for `dice`, in its order, as they stand in its
+// table, which lasts as long as the program.
+std::span<const ScoringOption> LookUpScoringOptions(const DiceSet& dice);
+
+// The same offers, worked out from the rules on every call: the dice sorted for the
+// six-dice combinations, each face's dice scanned slot by slot for triples and singles.
 void FindScoringOptionsByRules(const DiceSet& dice, OptionSink& sink);
 
 // The number of dice in play (values 1 to 6).

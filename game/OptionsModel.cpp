@@ -7,7 +7,9 @@ void OptionsModel::FindOptions(std::uint8_t d0, std::uint8_t d1, std::uint8_t d2
                                std::uint8_t d4, std::uint8_t d5) {
     list.SetEnabled(false);
     ResetOptions();
-    FindScoringOptions(DiceSet{d0, d1, d2, d3, d4, d5}, *this);
+    for (const ScoringOption& option : LookUpScoringOptions(DiceSet{d0, d1, d2, d3, d4, d5})) {
+        AddOption(option.points, option.pattern);
+    }
     list.SetEnabled(true);
     list.RepaintNow();
 }

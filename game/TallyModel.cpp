@@ -36,6 +36,7 @@ void TallyModel::CommitRoll() {
         earlierRows.push_back(row);
     }
     currentRows.clear();
+    LayOutEarlierRolls();
     RebuildRows();
     list.RepaintNow();
 }
@@ -46,6 +47,7 @@ void TallyModel::ClearTally() {
     currentRows.clear();
     displayRows.clear();
     combos.clear();
+    earlierTotal = 0;
 }
 
 bool TallyModel::HasSelectedCurrent() const {
@@ -77,24 +79,31 @@ int TallyModel::Total() const {
     return sum;
 }
 
-// Every row goes into displayRows before the list gets its items, so a list that asks
-// for a new item's height at once finds the row. A rebuild leaves no item selected, so
-// no current row is marked selected afterwards.
+void TallyModel::LayOutEarlierRolls() {
+    displayRows.assign(earlierRows.begin(), earlierRows.end());
+    displayRows.push_back(&separatorRow);
+    earlierTotal = 0;
+    for (const ComboRow* row : earlierRows) {
+        earlierTotal += row->Points();
+    }
+}
+
+// The rows of earlier rolls and their separator stay in displayRows as they are; the
+// current roll's rows, their separator and the total follow them anew. Every row is in
+// displayRows before the list gets its items, so a list that asks for a new item's
+// height at once finds the row. A rebuild leaves no item selected, so no current row is
+// marked selected afterwards.
 int TallyModel::RebuildRows() {
-    displayRows.clear();
+    displayRows.resize(earlierRows.empty() ? 0 : earlierRows.size() + 1);
     list.RemoveAllRows();
-    int sum = 0;
-    for (const auto* rows : {&earlierRows, &currentRows}) {
-        for (ComboRow* row : *rows) {
-            if (row->IsSelectable()) {
-                row->SetSelected(0);
-            }
-            displayRows.push_back(row);
-            sum += row->Points();
-        }
-        if (!rows->empty()) {
-            displayRows.push_back(&separatorRow);
-        }
+    int sum = earlierTotal;
+    for (ComboRow* row : currentRows) {
+        row->SetSelected(0);
+        displayRows.push_back(row);
+        sum += row->Points();
+    }
+    if (!currentRows.empty()) {
+        displayRows.push_back(&separatorRow);
     }
     if (sum != 0) {
         totalRow.SetTotal(sum);

@@ -46,6 +46,8 @@ public:
     int Total() const;
 
 private:
+    // Lists the rows of the earlier rolls and their separator; after CommitRoll.
+    void LayOutEarlierRolls();
     int RebuildRows();
 
     // Every combination row of the turn, given back or not, in the order taken: rows stay
@@ -56,6 +58,7 @@ private:
     SeparatorRow separatorRow;
     TotalRow totalRow;
     std::vector<TallyRow*> displayRows;
+    int earlierTotal = 0;  // the points of earlierRows
     ListControl& list;
 };
 
