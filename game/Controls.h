@@ -20,6 +20,13 @@ public:
     virtual ~ListControl() = default;
     virtual void RemoveAllRows() = 0;
     virtual void AddRow() = 0;
+    // RemoveAllRows(), then AddRow() `count` times; a list may do the same in one step.
+    virtual void ReplaceAllRows(int count) {
+        RemoveAllRows();
+        for (int row = 0; row < count; ++row) {
+            AddRow();
+        }
+    }
     virtual void SetEnabled(bool enabled) = 0;
     virtual void RepaintNow() = 0;
     virtual int RowCount() const = 0;

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionsModel.h"
 
+#include <algorithm>
+
 namespace vorpin {
 
 void OptionsModel::FindOptions(std::uint8_t d0, std::uint8_t d1, std::uint8_t d2, std::uint8_t d3,
                                std::uint8_t d4, std::uint8_t d5) {
     list.SetEnabled(false);
-    ResetOptions();
-    for (const ScoringOption& option : LookUpScoringOptions(DiceSet{d0, d1, d2, d3, d4, d5})) {
-        AddOption(option.points, option.pattern);
-    }
+    const auto found = LookUpScoringOptions(DiceSet{d0, d1, d2, d3, d4, d5});
+    optionCount = static_cast<int>(std::min(found.size(), options.size()));
+    std::copy_n(found.begin(), optionCount, options.begin());
+    noPointsRow = false;
+    list.ReplaceAllRows(optionCount);
     list.SetEnabled(true);
     list.RepaintNow();
 }

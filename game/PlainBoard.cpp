@@ -10,6 +10,11 @@ void PlainList::RemoveAllRows() {
     selectedRow = -1;
 }
 
+void PlainList::ReplaceAllRows(int count) {
+    rowCount = count;
+    selectedRow = -1;
+}
+
 void PlainList::Select(int row) {
     selectedRow = row >= 0 && row < rowCount ? row : -1;
 }

@@ -24,6 +24,7 @@ class PlainList : public ListControl {
 public:
     void RemoveAllRows() override;
     void AddRow() override { ++rowCount; }
+    void ReplaceAllRows(int count) override;
     void SetEnabled(bool on) override { enabled = on; }
     void RepaintNow() override {}
     int RowCount() const override { return rowCount; }

@@ -95,7 +95,6 @@ void TallyModel::LayOutEarlierRolls() {
 // marked selected afterwards.
 int TallyModel::RebuildRows() {
     displayRows.resize(earlierRows.empty() ? 0 : earlierRows.size() + 1);
-    list.RemoveAllRows();
     int sum = earlierTotal;
     for (ComboRow* row : currentRows) {
         row->SetSelected(0);
@@ -109,9 +108,7 @@ int TallyModel::RebuildRows() {
         totalRow.SetTotal(sum);
         displayRows.push_back(&totalRow);
     }
-    for (std::size_t added = 0; added < displayRows.size(); ++added) {
-        list.AddRow();
-    }
+    list.ReplaceAllRows(DisplayRowCount());
     return sum;
 }
 

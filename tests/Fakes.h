@@ -19,6 +19,8 @@ public:
         log += "add ";
         PlainList::AddRow();
     }
+    // Step by step, so that each step is written down.
+    void ReplaceAllRows(int count) override { ListControl::ReplaceAllRows(count); }
     void SetEnabled(bool on) override {
         log += on ? "enable " : "disable ";
         PlainList::SetEnabled(on);

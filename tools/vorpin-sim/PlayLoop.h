@@ -59,6 +59,8 @@ private:
     // One step of play; true when it ended the game.
     bool Step();
     void PressRoll();
+    // The board before a command, for Check(); only while the rules are checked.
+    Snapshot SnapshotIfChecking() const;
     void Check(const Snapshot& before, ScoreCommand command, std::string_view after) const;
 
     PlainBoard& board;
