@@ -21,15 +21,17 @@ protected:
 // row order: six of a kind, straight, three ones, three pairs, triples from six down to
 // two, single ones, single fives. Values above 6 count as no die in play; six-dice
 // combinations need all six in play. The dice passed in are never changed.
-// Looks the dice up in an OptionTable that FindScoringOptionsByRules fills on first use.
+// Looks the dice up in an OptionTable filled on first use, each state worked out from
+// one bit mask per face (the slots showing it).
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink);
 
 // The options FindScoringOptions offers for `dice`, in its order, as they stand in its
 // table, which lasts as long as the program.
 std::span<const ScoringOption> LookUpScoringOptions(const DiceSet& dice);
 
-// The same offers, worked out from the rules on every call: the dice sorted for the
+// The same offers, worked out the plain way on every call: the dice sorted for the
 // six-dice combinations, each face's dice scanned slot by slot for triples and singles.
+// The yardstick for the table.
 void FindScoringOptionsByRules(const DiceSet& dice, OptionSink& sink);
 
 // The number of dice in play (values 1 to 6).

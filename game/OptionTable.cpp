@@ -6,8 +6,6 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "OptionFinder.h"
-
 namespace vorpin {
 namespace {
 
@@ -46,12 +44,12 @@ DiceSet DiceOfState(std::size_t state) {
 
 }  // namespace
 
-OptionTable::OptionTable() : listOfState(kStateCount) {
+OptionTable::OptionTable(Finder find) : listOfState(kStateCount) {
     std::unordered_map<std::uint64_t, std::uint16_t> listByHash;
     ListGatherer gatherer;
     for (std::size_t state = 0; state < kStateCount; ++state) {
         gatherer.Clear();
-        FindScoringOptionsByRules(DiceOfState(state), gatherer);
+        find(DiceOfState(state), gatherer);
         listOfState[state] = ListNumber(gatherer.found, gatherer.hash, listByHash);
     }
     firstOption.push_back(static_cast<std::uint32_t>(options.size()));

@@ -7,19 +7,22 @@
 #include <vector>
 
 #include "DiceSet.h"
+#include "OptionFinder.h"
 
 namespace vorpin {
 
-// What FindScoringOptionsByRules offers for each of the 7^6 ways six dice can show
-// faces 0 to 6 (values above 6 count as 0, no die in play), worked out once when the
-// table is made and then only looked up. The 117 649 states share about 6 500 distinct
+// What a finder offers for each of the 7^6 ways six dice can show faces 0 to 6 (values
+// above 6 count as 0, no die in play), worked out once when the table is made and then
+// only looked up. The 117 649 states share about 6 500 distinct
 // lists of options, each kept once: about 430 kB in all, small enough to stay in the
-// processor's cache. Making the table takes a few tens of milliseconds.
+// processor's cache.
 class OptionTable {
 public:
-    OptionTable();
+    using Finder = void (*)(const DiceSet& dice, OptionSink& sink);
 
-    // The options FindScoringOptionsByRules offers for `dice`, in its order.
+    explicit OptionTable(Finder find);
+
+    // The options the finder offers for `dice`, in its order.
     std::span<const ScoringOption> Find(const DiceSet& dice) const {
         return List(listOfState[Index(dice)]);
     }
