@@ -2,6 +2,7 @@
 #include "OptionsModel.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace vorpin {
 
@@ -10,7 +11,9 @@ void OptionsModel::FindOptions(std::uint8_t d0, std::uint8_t d1, std::uint8_t d2
     list.SetEnabled(false);
     const auto found = LookUpScoringOptions(DiceSet{d0, d1, d2, d3, d4, d5});
     optionCount = static_cast<int>(std::min(found.size(), options.size()));
-    std::copy_n(found.begin(), optionCount, options.begin());
+    for (std::size_t slot = 0; slot < static_cast<std::size_t>(optionCount); ++slot) {
+        options[slot] = found[slot];
+    }
     noPointsRow = false;
     list.ReplaceAllRows(optionCount);
     list.SetEnabled(true);

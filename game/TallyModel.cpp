@@ -34,9 +34,11 @@ void TallyModel::CommitRoll() {
     for (ComboRow* row : currentRows) {
         row->SetSelectable(0);
         earlierRows.push_back(row);
+        earlierTotal += row->Points();
     }
     currentRows.clear();
-    LayOutEarlierRolls();
+    displayRows.assign(earlierRows.begin(), earlierRows.end());
+    displayRows.push_back(&separatorRow);
     RebuildRows();
     list.RepaintNow();
 }
@@ -77,15 +79,6 @@ int TallyModel::Total() const {
         }
     }
     return sum;
-}
-
-void TallyModel::LayOutEarlierRolls() {
-    displayRows.assign(earlierRows.begin(), earlierRows.end());
-    displayRows.push_back(&separatorRow);
-    earlierTotal = 0;
-    for (const ComboRow* row : earlierRows) {
-        earlierTotal += row->Points();
-    }
 }
 
 // The rows of earlier rolls and their separator stay in displayRows as they are; the

@@ -46,8 +46,6 @@ public:
     int Total() const;
 
 private:
-    // Lists the rows of the earlier rolls and their separator; after CommitRoll.
-    void LayOutEarlierRolls();
     int RebuildRows();
 
     // Every combination row of the turn, given back or not, in the order taken: rows stay

@@ -9,28 +9,31 @@ namespace vorpin::sim {
 
 // The numbers std::rand() gives after std::srand(seed), in the same order. With the GNU C
 // library it works them out itself, by that library's additive feedback generator (31
-// words, the second tap 3 words back), and spares the lock and the calls each
-// std::rand() costs; with any other C library it seeds it and calls std::rand().
+// words, each new word the sum of the words 31 and 3 places back), 31 at a time, and
+// spares the lock and the calls each std::rand() costs; with any other C library it
+// seeds it and calls std::rand().
 class SeededRand {
 public:
     explicit SeededRand(unsigned seed);
 
 #if defined(__GLIBC__)
     int Next() {
-        std::uint32_t& word = state[front];
-        word += state[rear];
-        front = front + 1 == kDegree ? 0 : front + 1;
-        rear = rear + 1 == kDegree ? 0 : rear + 1;
-        return static_cast<int>(word >> 1);
+        if (next == kDegree) {
+            Refill();
+        }
+        return static_cast<int>(words[next++] >> 1);
     }
 
 private:
     static constexpr std::size_t kDegree = 31;
     static constexpr std::size_t kSeparation = 3;
 
-    std::array<std::uint32_t, kDegree> state{};
-    std::size_t front = kSeparation;
-    std::size_t rear = 0;
+    // Replaces every word with the next one of the sequence, in order.
+    void Refill();
+
+    // The last 31 words of the sequence, oldest first; `next` is the next one to give.
+    std::array<std::uint32_t, kDegree> words{};
+    std::size_t next = kDegree;
 #else
     int Next();
 #endif
