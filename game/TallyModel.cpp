@@ -37,8 +37,6 @@ void TallyModel::CommitRoll() {
         earlierTotal += row->Points();
     }
     currentRows.clear();
-    displayRows.assign(earlierRows.begin(), earlierRows.end());
-    displayRows.push_back(&separatorRow);
     RebuildRows();
     list.RepaintNow();
 }
@@ -47,9 +45,9 @@ void TallyModel::ClearTally() {
     list.RemoveAllRows();
     earlierRows.clear();
     currentRows.clear();
-    displayRows.clear();
     combos.clear();
     earlierTotal = 0;
+    totalRow.SetTotal(0);
 }
 
 bool TallyModel::HasSelectedCurrent() const {
@@ -64,11 +62,34 @@ void TallyModel::SyncSelection() {
     }
 }
 
+// The rows follow from the blocks themselves: each non-empty block of combinations and
+// its separator, then the total while it is not 0.
 TallyRow* TallyModel::DisplayRow(int index) const {
-    if (index < 0 || index >= DisplayRowCount()) {
+    if (index < 0) {
         return nullptr;
     }
-    return displayRows[static_cast<std::size_t>(index)];
+    auto rest = static_cast<std::size_t>(index);
+    for (const auto* rows : {&earlierRows, &currentRows}) {
+        if (rows->empty()) {
+            continue;
+        }
+        if (rest < rows->size()) {
+            return (*rows)[rest];
+        }
+        if (rest == rows->size()) {
+            return &separatorRow;
+        }
+        rest -= rows->size() + 1;
+    }
+    return rest == 0 && totalRow.Total() != 0 ? &totalRow : nullptr;
+}
+
+int TallyModel::DisplayRowCount() const {
+    std::size_t count = totalRow.Total() != 0 ? 1 : 0;
+    for (const auto* rows : {&earlierRows, &currentRows}) {
+        count += rows->empty() ? 0 : rows->size() + 1;
+    }
+    return static_cast<int>(count);
 }
 
 int TallyModel::Total() const {
@@ -81,26 +102,16 @@ int TallyModel::Total() const {
     return sum;
 }
 
-// The rows of earlier rolls and their separator stay in displayRows as they are; the
-// current roll's rows, their separator and the total follow them anew. Every row is in
-// displayRows before the list gets its items, so a list that asks for a new item's
-// height at once finds the row. A rebuild leaves no item selected, so no current row is
-// marked selected afterwards.
+// The list gets its items after the model holds every row, so a list that asks for a
+// new item's height at once finds the row. A rebuild leaves no item selected, so no
+// current row is marked selected afterwards.
 int TallyModel::RebuildRows() {
-    displayRows.resize(earlierRows.empty() ? 0 : earlierRows.size() + 1);
     int sum = earlierTotal;
     for (ComboRow* row : currentRows) {
         row->SetSelected(0);
-        displayRows.push_back(row);
         sum += row->Points();
     }
-    if (!currentRows.empty()) {
-        displayRows.push_back(&separatorRow);
-    }
-    if (sum != 0) {
-        totalRow.SetTotal(sum);
-        displayRows.push_back(&totalRow);
-    }
+    totalRow.SetTotal(sum);
     list.ReplaceAllRows(DisplayRowCount());
     return sum;
 }

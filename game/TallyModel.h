@@ -41,7 +41,7 @@ public:
 
     // Row `index` of the list, or none beyond the last row.
     TallyRow* DisplayRow(int index) const;
-    int DisplayRowCount() const { return static_cast<int>(displayRows.size()); }
+    int DisplayRowCount() const;
     // The sum of the points of every kept combination.
     int Total() const;
 
@@ -53,9 +53,10 @@ private:
     std::deque<ComboRow> combos;
     std::vector<ComboRow*> earlierRows;
     std::vector<ComboRow*> currentRows;
-    SeparatorRow separatorRow;
-    TotalRow totalRow;
-    std::vector<TallyRow*> displayRows;
+    // Handed out by DisplayRow() for the list to paint; the total row shows while its
+    // total, set by each rebuild, is not 0.
+    mutable SeparatorRow separatorRow;
+    mutable TotalRow totalRow;
     int earlierTotal = 0;  // the points of earlierRows
     ListControl& list;
 };
