@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "OptionTable.h"
-
 namespace vorpin {
 namespace {
 
@@ -171,9 +169,9 @@ int CountDiceInPlay(const DiceSet& dice) {
         std::count_if(dice.begin(), dice.end(), [](auto v) { return v >= 1 && v <= 6; }));
 }
 
-std::span<const ScoringOption> LookUpScoringOptions(const DiceSet& dice) {
+const OptionTable& ScoringTable() {
     static const OptionTable table(FindBySlots);
-    return table.Find(dice);
+    return table;
 }
 
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink) {

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "DiceSet.h"
+#include "OptionTable.h"
 
 namespace vorpin {
 
@@ -25,9 +26,15 @@ protected:
 // one bit mask per face (the slots showing it).
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink);
 
+// The table FindScoringOptions looks the dice up in, made on the first call; it lasts as
+// long as the program.
+const OptionTable& ScoringTable();
+
 // The options FindScoringOptions offers for `dice`, in its order, as they stand in its
-// table, which lasts as long as the program.
-std::span<const ScoringOption> LookUpScoringOptions(const DiceSet& dice);
+// table.
+inline std::span<const ScoringOption> LookUpScoringOptions(const DiceSet& dice) {
+    return ScoringTable().Find(dice);
+}
 
 // The same offers, worked out the plain way on every call: the dice sorted for the
 // six-dice combinations, each face's dice scanned slot by slot for triples and singles.

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "OptionFinder.h"
+
 namespace vorpin {
 namespace {
 
@@ -14,10 +16,12 @@ class ListGatherer final : public OptionSink {
 public:
     void AddOption(std::uint16_t points, const DicePattern& pattern) override {
         found.push_back(ScoringOption{points, pattern});
-        Mix(points);
+        std::uint64_t word = points;
         for (std::uint8_t face : pattern) {
-            Mix(face);
+            word = word << 8 | face;
         }
+        hash = (hash ^ word) * kMultiplier;
+        hash ^= hash >> 29;
     }
     void Clear() {
         found.clear();
@@ -28,28 +32,32 @@ public:
     std::uint64_t hash = kHashStart;
 
 private:
-    // 64-bit FNV-1a.
+    // One multiply and shift per option, each option taken as one 64-bit word.
     static constexpr std::uint64_t kHashStart = 14695981039346656037ULL;
-    void Mix(std::uint64_t value) { hash = (hash ^ value) * 1099511628211ULL; }
+    static constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
 };
 
-// The dice of state `state`: its base-7 digits, slot 0 the highest.
-DiceSet DiceOfState(std::size_t state) {
-    DiceSet dice{};
-    for (std::size_t slot = dice.size(); slot-- > 0; state /= 7) {
-        dice[slot] = static_cast<std::uint8_t>(state % 7);
+// The dice of the state after the one `dice` show: the next number in base 7, slot 0
+// its highest digit.
+void StepToNextState(DiceSet& dice) {
+    for (std::size_t slot = dice.size(); slot-- > 0;) {
+        if (++dice[slot] < 7) {
+            return;
+        }
+        dice[slot] = 0;
     }
-    return dice;
 }
 
 }  // namespace
 
 OptionTable::OptionTable(Finder find) : listOfState(kStateCount) {
-    std::unordered_map<std::uint64_t, std::uint16_t> listByHash;
+    constexpr std::size_t kRoomForLists = 8192;  // the rules give about 6 500
+    std::unordered_map<std::uint64_t, std::uint16_t> listByHash(kRoomForLists);
     ListGatherer gatherer;
-    for (std::size_t state = 0; state < kStateCount; ++state) {
+    DiceSet dice{};
+    for (std::size_t state = 0; state < kStateCount; ++state, StepToNextState(dice)) {
         gatherer.Clear();
-        find(DiceOfState(state), gatherer);
+        find(dice, gatherer);
         listOfState[state] = ListNumber(gatherer.found, gatherer.hash, listByHash);
     }
     firstOption.push_back(static_cast<std::uint32_t>(options.size()));

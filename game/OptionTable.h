@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "DiceSet.h"
-#include "OptionFinder.h"
 
 namespace vorpin {
+
+class OptionSink;
 
 // What a finder offers for each of the 7^6 ways six dice can show faces 0 to 6 (values
 // above 6 count as 0, no die in play), worked out once when the table is made and then
