@@ -169,9 +169,8 @@ int CountDiceInPlay(const DiceSet& dice) {
         std::count_if(dice.begin(), dice.end(), [](auto v) { return v >= 1 && v <= 6; }));
 }
 
-const OptionTable& ScoringTable() {
-    static const OptionTable table(FindBySlots);
-    return table;
+OptionTable MakeScoringTable() {
+    return OptionTable(FindBySlots);
 }
 
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink) {

@@ -26,9 +26,15 @@ protected:
 // one bit mask per face (the slots showing it).
 void FindScoringOptions(const DiceSet& dice, OptionSink& sink);
 
+// Fills a new table for ScoringTable().
+OptionTable MakeScoringTable();
+
 // The table FindScoringOptions looks the dice up in, made on the first call; it lasts as
 // long as the program.
-const OptionTable& ScoringTable();
+inline const OptionTable& ScoringTable() {
+    static const OptionTable table = MakeScoringTable();
+    return table;
+}
 
 // The options FindScoringOptions offers for `dice`, in its order, as they stand in its
 // table.

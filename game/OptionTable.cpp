@@ -2,6 +2,7 @@
 #include "OptionTable.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <unordered_map>
@@ -16,11 +17,9 @@ class ListGatherer final : public OptionSink {
 public:
     void AddOption(std::uint16_t points, const DicePattern& pattern) override {
         found.push_back(ScoringOption{points, pattern});
-        std::uint64_t word = points;
-        for (std::uint8_t face : pattern) {
-            word = word << 8 | face;
-        }
-        hash = (hash ^ word) * kMultiplier;
+        std::uint64_t word = 0;
+        std::memcpy(&word, pattern.data(), pattern.size());
+        hash = (hash ^ word ^ std::uint64_t{points} << 48) * kMultiplier;
         hash ^= hash >> 29;
     }
     void Clear() {
