@@ -14,9 +14,8 @@ class OptionSink;
 
 // What a finder offers for each of the 7^6 ways six dice can show faces 0 to 6 (values
 // above 6 count as 0, no die in play), worked out once when the table is made and then
-// only looked up. The 117 649 states share about 6 500 distinct
-// lists of options, each kept once: about 430 kB in all, small enough to stay in the
-// processor's cache.
+// only looked up. The 117 649 states share about 6 500 distinct lists of options, each
+// kept once: about 430 kB in all, small enough to stay in the processor's cache.
 class OptionTable {
 public:
     using Finder = void (*)(const DiceSet& dice, OptionSink& sink);
@@ -34,12 +33,11 @@ private:
     static std::size_t Digit(std::uint8_t value) { return value <= 6 ? value : 0U; }
     // The dice as a number in base 7, slot 0 its highest digit.
     static std::size_t Index(const DiceSet& dice) {
-        return ((((Digit(dice[0]) * 7 + Digit(dice[1])) * 7 + Digit(dice[2])) * 7 +
-                 Digit(dice[3])) *
-                    7 +
-                Digit(dice[4])) *
-                   7 +
-               Digit(dice[5]);
+        std::size_t index = 0;
+        for (std::uint8_t value : dice) {
+            index = index * 7 + Digit(value);
+        }
+        return index;
     }
 
     std::span<const ScoringOption> List(std::size_t list) const {
