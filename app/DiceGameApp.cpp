@@ -7,12 +7,16 @@
 #include "GameBoard.h"
 #include "MainFrame.h"
 #include "SettingsProfile.h"
+#ifdef Q_OS_UNIX
+#include "ShutdownSignals.h"
+#endif
 
 namespace vorpin {
 
 DiceGameApp::DiceGameApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
-// The frame goes before the application object: its board saves the records then.
+// The frame goes before the application object: its board saves the records then, while
+// the signals that end the game still lead nowhere but to the event loop.
 DiceGameApp::~DiceGameApp() {
     frame.reset();
 }
@@ -28,7 +32,20 @@ bool DiceGameApp::InitInstance() {
     frame->setWindowIcon(icon);
     frame->show();
     frame->repaint();
-    return frame->winId() != 0 && frame->isVisible();
+    if (frame->winId() == 0 || !frame->isVisible()) {
+        frame->Board().KeepStoredRecords();  // a start that failed changed nothing to keep
+        frame.reset();
+        return false;
+    }
+    // A logout may end the process without another word: the records are stored now, and
+    // again when the game closes.
+    connect(this, &QGuiApplication::commitDataRequest, frame.get(),
+            [this] { frame->Board().SaveRecords(); });
+#ifdef Q_OS_UNIX
+    // Every event loop ends, a modal window's too; the frame then goes and saves as after Exit.
+    shutdownSignals = std::make_unique<ShutdownSignals>([] { QCoreApplication::exit(0); });
+#endif
+    return true;
 }
 
 void DiceGameApp::ExitAfterFirstPaint() {

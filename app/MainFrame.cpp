@@ -3,11 +3,15 @@
 
 #include <QFrame>
 #include <QMenuBar>
+#include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <ctime>
 
+#include "CoachDesk.h"
 #include "Commands.h"
+#include "FrameHints.h"
 #include "GameBoard.h"
 
 namespace vorpin {
@@ -30,17 +34,24 @@ MainFrame::MainFrame()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      board(new GameBoard) {
+      board(new GameBoard),
+      desk(std::make_unique<CoachDesk>(*this, *board)) {
     setWindowTitle(QStringLiteral("Tarnwick VORPIN Dice Game"));
     setCentralWidget(SunkenEdge(board));
     CreateMenus();
     CreateKeys();
     // Two readings of the clock, summed, seed the dice once for the whole run.
     std::srand(static_cast<unsigned>(std::time(nullptr) + std::time(nullptr)));
+    // Sized before it is placed: the window manager then puts the frame's corner, not the
+    // client area's, where the window is moved to.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     move(kLeft, kTop);
     board->setFocus();
+    QTimer::singleShot(0, desk.get(), &CoachDesk::RestoreCoach);
 }
+
+MainFrame::~MainFrame() = default;
 
 bool MainFrame::OnCmdMsg(int command) {
     if (board->OnCmdMsg(command)) {
@@ -72,6 +83,7 @@ void MainFrame::CreateMenus() {
     view->addAction(CommandAction(QStringLiteral("&High Score..."), CmdHighScore));
     view->addAction(CommandAction(QStringLiteral("&Clear High Score"), CmdClearHighScore));
     view->addAction(CommandAction(QStringLiteral("&Dice Color"), CmdDiceColor));
+    desk->AddViewItems(*view);
 
     // Nothing handles "How to play...", so it is always grey.
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
@@ -87,6 +99,14 @@ void MainFrame::CreateKeys() {
     QAction* endTurn = CommandAction(QStringLiteral("End Turn"), CmdEndTurn);
     endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     addActions({roll, endTurn});
+}
+
+// Runs before the window is mapped, so the window manager takes the hints from the start.
+void MainFrame::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        AdvertiseFixedSize(*this);
+    }
+    QMainWindow::showEvent(event);
 }
 
 // Closes after the current command has finished, through the normal close path.

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 namespace vorpin {
 
+class CoachDesk;
 class GameBoard;
 
 // The game's one window: fixed size, a menu bar, three command keys, and the board
@@ -17,10 +19,15 @@ public:
     static constexpr int kTop = 50;
 
     MainFrame();
+    ~MainFrame() override;
 
     // Routes a command: the board's handler if it has one, else the frame's.
     bool OnCmdMsg(int command);
     GameBoard& Board() const { return *board; }
+    CoachDesk& Desk() const { return *desk; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateMenus();
@@ -29,6 +36,7 @@ private:
     void OnExit();
 
     GameBoard* board;
+    std::unique_ptr<CoachDesk> desk;
 };
 
 }  // namespace vorpin

@@ -27,6 +27,12 @@ public:
             AddRow();
         }
     }
+    // Rows `first` to `first + removed - 1` go and `inserted` new rows take their place;
+    // the rows before and after keep their items. Like RemoveAllRows, it leaves no row
+    // selected and no current row.
+    virtual void ReplaceRows(int first, int removed, int inserted) = 0;
+    // Row `row` shows something new, at the same height.
+    virtual void RowChanged(int row) = 0;
     virtual void SetEnabled(bool enabled) = 0;
     virtual void RepaintNow() = 0;
     virtual int RowCount() const = 0;

@@ -15,6 +15,11 @@ void PlainList::ReplaceAllRows(int count) {
     selectedRow = -1;
 }
 
+void PlainList::ReplaceRows(int, int removed, int inserted) {
+    rowCount += inserted - removed;
+    selectedRow = -1;
+}
+
 void PlainList::Select(int row) {
     selectedRow = row >= 0 && row < rowCount ? row : -1;
 }

@@ -25,6 +25,8 @@ public:
     void RemoveAllRows() override;
     void AddRow() override { ++rowCount; }
     void ReplaceAllRows(int count) override;
+    void ReplaceRows(int first, int removed, int inserted) override;
+    void RowChanged(int) override {}
     void SetEnabled(bool on) override { enabled = on; }
     void RepaintNow() override {}
     int RowCount() const override { return rowCount; }

@@ -5,17 +5,29 @@
 
 namespace vorpin {
 
+// The new row follows the current roll's others; the first of a roll brings its
+// separator, and the first of the turn the total as well.
 int TallyModel::AddCombination(const DicePattern& pattern, int points) {
     ComboRow& row = combos.emplace_back(pattern, points);
     list.SetEnabled(false);
     row.SetSelectable(1);
     currentRows.push_back(&row);
-    const int total = RebuildRows();
+    const int total = SettleRows();
+    const int first = EarlierBlockSize() + static_cast<int>(currentRows.size()) - 1;
+    if (currentRows.size() > 1) {
+        ShowReplacedRows(first, 0, 1);
+    } else if (earlierRows.empty()) {
+        list.ReplaceRows(0, 0, 3);
+    } else {
+        ShowReplacedRows(first, 0, 2);
+    }
     list.SetEnabled(true);
     list.RepaintNow();
     return total;
 }
 
+// The last row of a roll takes its separator with it, and the last of the turn the
+// total as well.
 std::optional<TallyModel::TakenBack> TallyModel::TakeBackSelected() {
     const auto found = std::find_if(currentRows.begin(), currentRows.end(),
                                     [](const auto& row) { return row->IsSelected() == 1; });
@@ -23,21 +35,38 @@ std::optional<TallyModel::TakenBack> TallyModel::TakeBackSelected() {
         return std::nullopt;
     }
     const DicePattern pattern = (*found)->Pattern();
+    const int first = EarlierBlockSize() + static_cast<int>(found - currentRows.begin());
     currentRows.erase(found);
-    return TakenBack{pattern, RebuildRows()};
+    const int total = SettleRows();
+    if (!currentRows.empty()) {
+        ShowReplacedRows(first, 1, 0);
+    } else if (earlierRows.empty()) {
+        list.ReplaceRows(0, 3, 0);
+    } else {
+        ShowReplacedRows(first, 2, 0);
+    }
+    return TakenBack{pattern, total};
 }
 
+// The current roll's rows join the earlier ones: the separator between the two blocks
+// goes. With no earlier rows every row stays as it is.
 void TallyModel::CommitRoll() {
     if (currentRows.empty()) {
         return;
     }
+    const int earlierBefore = static_cast<int>(earlierRows.size());
     for (ComboRow* row : currentRows) {
         row->SetSelectable(0);
         earlierRows.push_back(row);
         earlierTotal += row->Points();
     }
     currentRows.clear();
-    RebuildRows();
+    SettleRows();
+    if (earlierBefore == 0) {
+        list.ReplaceRows(DisplayRowCount(), 0, 0);
+    } else {
+        list.ReplaceRows(earlierBefore, 1, 0);
+    }
     list.RepaintNow();
 }
 
@@ -85,35 +114,35 @@ TallyRow* TallyModel::DisplayRow(int index) const {
 }
 
 int TallyModel::DisplayRowCount() const {
-    std::size_t count = totalRow.Total() != 0 ? 1 : 0;
-    for (const auto* rows : {&earlierRows, &currentRows}) {
-        count += rows->empty() ? 0 : rows->size() + 1;
-    }
-    return static_cast<int>(count);
+    const int current = currentRows.empty() ? 0 : static_cast<int>(currentRows.size()) + 1;
+    return EarlierBlockSize() + current + (totalRow.Total() != 0 ? 1 : 0);
 }
 
 int TallyModel::Total() const {
-    int sum = 0;
-    for (const auto* rows : {&earlierRows, &currentRows}) {
-        for (const auto& row : *rows) {
-            sum += row->Points();
-        }
+    int sum = earlierTotal;
+    for (const ComboRow* row : currentRows) {
+        sum += row->Points();
     }
     return sum;
 }
 
-// The list gets its items after the model holds every row, so a list that asks for a
-// new item's height at once finds the row. A rebuild leaves no item selected, so no
-// current row is marked selected afterwards.
-int TallyModel::RebuildRows() {
+int TallyModel::SettleRows() {
     int sum = earlierTotal;
     for (ComboRow* row : currentRows) {
         row->SetSelected(0);
         sum += row->Points();
     }
     totalRow.SetTotal(sum);
-    list.ReplaceAllRows(DisplayRowCount());
     return sum;
+}
+
+int TallyModel::EarlierBlockSize() const {
+    return earlierRows.empty() ? 0 : static_cast<int>(earlierRows.size()) + 1;
+}
+
+void TallyModel::ShowReplacedRows(int first, int removed, int inserted) {
+    list.ReplaceRows(first, removed, inserted);
+    list.RowChanged(DisplayRowCount() - 1);
 }
 
 }  // namespace vorpin

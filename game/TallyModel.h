@@ -46,7 +46,14 @@ public:
     int Total() const;
 
 private:
-    int RebuildRows();
+    // Clears the `selected` marks of the current roll's rows (a list that changes its
+    // rows leaves none selected) and sets the total; gives the total.
+    int SettleRows();
+    // The rows of the earlier rolls and their separator.
+    int EarlierBlockSize() const;
+    // Tells the list that rows `first` on were replaced and that the total row, which
+    // stays, shows a new total.
+    void ShowReplacedRows(int first, int removed, int inserted);
 
     // Every combination row of the turn, given back or not, in the order taken: rows stay
     // where they are until the tally is cleared, which keeps its memory for the next turn.

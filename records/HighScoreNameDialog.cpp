@@ -89,10 +89,12 @@ std::optional<QString> DialogNameAsker::AskName(const QString& offeredName) {
     return dialog.playerName;
 }
 
-// Plain text: a name is shown as typed, never read as markup.
+// Plain text: a name is shown as typed, never read as markup. The OK button is a plain
+// one, without the picture some styles put on it.
 void ShowHighScoreMessage(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("VORPIN"), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "SettingsFile.h"
 
@@ -58,25 +59,48 @@ QString ReadProfileString(const QVariant& value, const QString& defaultValue) {
     return value.canConvert<QString>() ? value.toString() : defaultValue;
 }
 
+// Names are matched as the registry matches them, whatever their case: the stored
+// spelling that is exactly `key` if there is one, else the first that differs only in case.
+QString SettingsProfile::StoredKey(const QString& key) const {
+    if (settings->contains(key)) {
+        return key;
+    }
+    const QStringList stored = settings->allKeys();
+    const auto match = std::find_if(stored.begin(), stored.end(), [&key](const QString& name) {
+        return name.compare(key, Qt::CaseInsensitive) == 0;
+    });
+    return match != stored.end() ? *match : key;
+}
+
+// Stores under `key` as spelt here, in place of every spelling that differs only in case.
+void SettingsProfile::Store(const QString& key, const QVariant& value) {
+    for (const QString& name : settings->allKeys()) {
+        if (name != key && name.compare(key, Qt::CaseInsensitive) == 0) {
+            settings->remove(name);
+        }
+    }
+    settings->setValue(key, value);
+}
+
 std::int32_t SettingsProfile::GetProfileInt(const QString& section, const QString& entry,
                                             std::int32_t defaultValue) {
-    return ReadProfileInt(settings->value(ProfileKey(section, entry)), defaultValue);
+    return ReadProfileInt(settings->value(StoredKey(ProfileKey(section, entry))), defaultValue);
 }
 
 QString SettingsProfile::GetProfileString(const QString& section, const QString& entry,
                                           const QString& defaultValue) {
-    return ReadProfileString(settings->value(ProfileKey(section, entry)), defaultValue);
+    return ReadProfileString(settings->value(StoredKey(ProfileKey(section, entry))), defaultValue);
 }
 
 bool SettingsProfile::WriteProfileInt(const QString& section, const QString& entry,
                                       std::int32_t value) {
-    settings->setValue(ProfileKey(section, entry), value);
+    Store(ProfileKey(section, entry), value);
     return true;
 }
 
 bool SettingsProfile::WriteProfileString(const QString& section, const QString& entry,
                                          const QString& value) {
-    settings->setValue(ProfileKey(section, entry), value);
+    Store(ProfileKey(section, entry), value);
     return true;
 }
 

@@ -9,8 +9,9 @@
 namespace vorpin {
 
 // The per-user profile: the registry key Software\<maker>\<application> on Windows, the
-// file ~/.config/<maker>/<application>.conf elsewhere. Writes are gathered and replace
-// the stored values together, in one atomic step, at Commit().
+// file ~/.config/<maker>/<application>.conf elsewhere. Value names are matched whatever
+// their case, as the registry does, and written as the caller spells them. Writes are gathered and
+// replace the stored values together, in one atomic step, at Commit().
 class SettingsProfile final : public Profile {
 public:
     static const QString kMaker;  // "Tarnwick"
@@ -33,6 +34,9 @@ public:
     QString Location() const { return settings->fileName(); }
 
 private:
+    QString StoredKey(const QString& key) const;
+    void Store(const QString& key, const QVariant& value);
+
     std::unique_ptr<QSettings> settings;
 };
 

@@ -8,7 +8,8 @@
 
 namespace vorpin::testing {
 
-// A list that writes down every call the models make of it: "disable clear add ...".
+// A list that writes down every call the models make of it: "disable clear add ...";
+// a replacement as "replace FIRST -REMOVED +INSERTED", a changed row as "changed ROW".
 class RecordingList : public PlainList {
 public:
     void RemoveAllRows() override {
@@ -21,6 +22,12 @@ public:
     }
     // Step by step, so that each step is written down.
     void ReplaceAllRows(int count) override { ListControl::ReplaceAllRows(count); }
+    void ReplaceRows(int first, int removed, int inserted) override {
+        log += "replace " + std::to_string(first) + " -" + std::to_string(removed) + " +" +
+               std::to_string(inserted) + " ";
+        PlainList::ReplaceRows(first, removed, inserted);
+    }
+    void RowChanged(int row) override { log += "changed " + std::to_string(row) + " "; }
     void SetEnabled(bool on) override {
         log += on ? "enable " : "disable ";
         PlainList::SetEnabled(on);

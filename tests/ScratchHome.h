@@ -14,14 +14,23 @@
 
 namespace vorpin {
 
-// Points the per-user settings at a fresh, empty directory for as long as it lives. Qt
-// works the user directory out once per process, so only setPath moves it for each test.
+// Points the per-user settings, and the per-user data with the game history, at a fresh,
+// empty directory for as long as it lives. Qt works the user directory out once per
+// process, so only setPath moves it for each test.
 class ScratchHome {
 public:
-    ScratchHome() { QSettings::setPath(SettingsFileFormat(), QSettings::UserScope, dir.path()); }
+    ScratchHome() : dataHome(qgetenv("XDG_DATA_HOME")) {
+        QSettings::setPath(SettingsFileFormat(), QSettings::UserScope, dir.path());
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    }
     ~ScratchHome() {
         QSettings::setPath(SettingsFileFormat(), QSettings::UserScope,
                            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        if (dataHome.isEmpty()) {
+            qunsetenv("XDG_DATA_HOME");
+        } else {
+            qputenv("XDG_DATA_HOME", dataHome);
+        }
     }
 
     QString Config() const { return dir.path(); }
@@ -38,6 +47,7 @@ public:
     }
 
 private:
+    QByteArray dataHome;
     QTemporaryDir dir;
 };
 

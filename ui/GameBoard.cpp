@@ -78,7 +78,9 @@ GameBoard::GameBoard(QWidget* parent)
 }
 
 GameBoard::~GameBoard() {
-    SaveStoredRecords(records);
+    if (saveWhenGone) {
+        SaveRecords();
+    }
 }
 
 // The controls start hidden and disabled; the first New Game shows them.
@@ -96,15 +98,51 @@ void GameBoard::ConnectControls() {
     }
     connect(rollButton, &QPushButton::clicked, this, &GameBoard::OnRoll);
     connect(endTurnButton, &QPushButton::clicked, this, &GameBoard::OnEndTurn);
-    connect(takeArrow, &QPushButton::clicked, this, [this] { controller.OnTakeOption(); });
-    connect(takeBackArrow, &QPushButton::clicked, this, [this] { controller.OnTakeBack(); });
+    connect(takeArrow, &QPushButton::clicked, this, [this] {
+        controller.OnTakeOption();
+        Tell(PlayerCommand::Take);
+    });
+    connect(takeBackArrow, &QPushButton::clicked, this, [this] {
+        controller.OnTakeBack();
+        Tell(PlayerCommand::GiveBack);
+    });
     connect(optionsList, &BoardList::playerSelectionChanged, this,
             [this] { controller.OnOptionsSelChange(); });
-    connect(optionsList, &BoardList::playerActivated, this,
-            [this] { controller.OnOptionsDblClk(); });
+    connect(optionsList, &BoardList::playerActivated, this, [this] {
+        controller.OnOptionsDblClk();
+        Tell(PlayerCommand::Take);
+    });
     connect(tallyList, &BoardList::playerSelectionChanged, this,
             [this] { controller.OnTallySelChange(); });
-    connect(tallyList, &BoardList::playerActivated, this, [this] { controller.OnTallyDblClk(); });
+    connect(tallyList, &BoardList::playerActivated, this, [this] {
+        controller.OnTallyDblClk();
+        Tell(PlayerCommand::GiveBack);
+    });
+}
+
+void GameBoard::OnNewGame() {
+    controller.OnNewGame();
+    Tell(PlayerCommand::NewGame);
+}
+
+void GameBoard::OnRoll() {
+    controller.OnRoll();
+    Tell(PlayerCommand::Roll);
+}
+
+void GameBoard::OnEndTurn() {
+    controller.OnEndTurn();
+    Tell(PlayerCommand::EndTurn);
+}
+
+PlayState GameBoard::State() const {
+    return StateOf(controller, *rollButton, *endTurnButton);
+}
+
+void GameBoard::Tell(PlayerCommand command) {
+    if (playObserver != nullptr) {
+        playObserver->PlayerActed(command, State());
+    }
 }
 
 bool GameBoard::OnCmdMsg(int command) {

@@ -8,6 +8,8 @@ class QLabel;
 
 #include "DiceImages.h"
 #include "GameRecords.h"
+#include "SettingsProfile.h"
+#include "PlayObserver.h"
 #include "TurnController.h"
 
 namespace vorpin {
@@ -29,14 +31,22 @@ public:
     // Runs the board's handler of a menu or key command; false when it has none.
     bool OnCmdMsg(int command);
 
-    void OnNewGame() { controller.OnNewGame(); }
-    void OnRoll() { controller.OnRoll(); }
-    void OnEndTurn() { controller.OnEndTurn(); }
+    void OnNewGame();
+    void OnRoll();
+    void OnEndTurn();
     void ShowHighScores() override;
     void ClearHighScores() { records.ClearHighScores(); }
     void OnDiceColor();
 
+    // Stores the records now, as they stand; closing stores them again.
+    bool SaveRecords() const { return SaveStoredRecords(records); }
+    // Leaves the stored records as they are when the board goes (a start that failed).
+    void KeepStoredRecords() { saveWhenGone = false; }
+
     const TurnController& Controller() const { return controller; }
+    // Told after each of the player's commands; none by default.
+    void SetPlayObserver(PlayObserver* observer) { playObserver = observer; }
+    PlayState State() const;
     const GameRecords& Records() const { return records; }
 
 protected:
@@ -45,6 +55,7 @@ protected:
 
 private:
     void ConnectControls();
+    void Tell(PlayerCommand command);
     bool GameScreenShows() const;
 
     void RedrawDice() override;
@@ -60,6 +71,7 @@ private:
     void DrawDice(QPainter& painter) const;
 
     GameRecords records;
+    bool saveWhenGone = true;
     QImage logo;
     QImage logoHighDensity;
     DiceImages dice{1};
@@ -75,6 +87,7 @@ private:
     OptionsList* optionsList;
     TallyList* tallyList;
     TurnController controller;
+    PlayObserver* playObserver = nullptr;
 };
 
 }  // namespace vorpin

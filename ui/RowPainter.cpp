@@ -71,12 +71,24 @@ void RowPainter::Invert() {
     painter.restore();
 }
 
+// The dotted focus rectangle inverts every other pixel of the row's outline, from its
+// top-left corner on, so it shows on a plain row and on an inverted one alike.
 void RowPainter::DrawFocus() {
     painter.save();
-    QPen dotted(palette.color(QPalette::Text), 1, Qt::DotLine);
-    painter.setPen(dotted);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    const auto dot = [this](int x, int y) {
+        if (((x - rect.left() + y - rect.top()) & 1) == 0) {
+            painter.fillRect(QRect(x, y, 1, 1), Qt::black);
+        }
+    };
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        dot(x, rect.top());
+        dot(x, rect.bottom());
+    }
+    for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+        dot(rect.left(), y);
+        dot(rect.right(), y);
+    }
     painter.restore();
 }
 

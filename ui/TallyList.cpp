@@ -10,8 +10,13 @@ namespace {
 
 const QString kTurnTotal = QStringLiteral("TURN TOTAL");
 
-// Paints a row of the tally. A row of the current roll takes its selected mark from how
-// it is painted.
+// A combination of the current roll, the only kind of row that shows selected.
+ComboRow* CurrentCombination(TallyRow* row) {
+    auto* combo = dynamic_cast<ComboRow*>(row);
+    return combo != nullptr && combo->IsSelectable() ? combo : nullptr;
+}
+
+// Paints a row of the tally.
 class RowDrawing final : public TallyRowVisitor {
 public:
     RowDrawing(RowPainter& rows, QStyle::State state) : rows(rows), state(state) {}
@@ -21,12 +26,8 @@ public:
         rows.DrawSmallDice(row.Pattern());
         rows.DrawText(RowPainter::kNumberColumn, rows.Width(), Qt::AlignLeft,
                       QString::number(row.Points()));
-        if (row.IsSelectable()) {
-            const bool selected = state & QStyle::State_Selected;
-            row.SetSelected(selected ? 1 : 0);
-            if (selected) {
-                rows.Invert();
-            }
+        if (row.IsSelectable() && (state & QStyle::State_Selected)) {
+            rows.Invert();
         }
     }
     void Visit(SeparatorRow&) override {
@@ -68,11 +69,23 @@ public:
 TallyList::TallyList(QWidget* parent) : BoardList(QStringLiteral("Kept this turn"), parent) {}
 
 void TallyList::DrawRow(QPainter& painter, const QRect& rect, int row, QStyle::State state) const {
+    RowShown(row, state);
     if (TallyRow* shown = model->DisplayRow(row)) {
         RowPainter rows(painter, rect, palette());
         RowDrawing drawing(rows, state);
         shown->Accept(drawing);
     }
+}
+
+// A combination of the current roll takes its selected mark from how it is shown.
+void TallyList::RowShown(int row, QStyle::State state) const {
+    if (ComboRow* combo = CurrentCombination(model->DisplayRow(row))) {
+        combo->SetSelected(state & QStyle::State_Selected ? 1 : 0);
+    }
+}
+
+int TallyList::RowLook(int row) const {
+    return CurrentCombination(model->DisplayRow(row)) != nullptr ? 1 : 0;
 }
 
 int TallyList::RowHeight(int row) const {

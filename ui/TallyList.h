@@ -23,6 +23,9 @@ public:
     QString RowText(int row) const override;
 
 private:
+    void RowShown(int row, QStyle::State state) const override;
+    int RowLook(int row) const override;
+
     TallyModel* model = nullptr;
 };
 

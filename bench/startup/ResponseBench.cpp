@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the board answers the player: from a Roll command, and from a take (row 0 of
 // the options selected, the take arrow clicked), until the dice, the status band and the
-// two lists have been repainted and every update they posted has been painted too.
+// two lists have been repainted and every update they posted has been painted too; and
+// a take into a short tally against one into a tally long enough to scroll.
 // The real main window, on the offscreen platform unless QT_QPA_PLATFORM says otherwise;
 // the dice seeded, so every run plays the same games; the records in a scratch folder.
 #include <benchmark/benchmark.h>
@@ -10,6 +11,7 @@
 #include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -76,6 +78,7 @@ public:
         : board(frame.Board()),
           rollButton(Control<QPushButton>(board, "Roll")),
           takeArrow(Control<QPushButton>(board, "Take")),
+          takeBackArrow(Control<QPushButton>(board, "Give back")),
           options(Control<QListWidget>(board, "Scoring options")),
           tally(Control<QListWidget>(board, "Kept this turn")) {
         frame.show();
@@ -155,10 +158,48 @@ public:
         return true;
     }
 
+    // Plays, taking row 0 of the options while there is one and rolling when there is
+    // none, until a take leaves `rows` rows in the tally; a game that loses its turn or
+    // goes past `rows` starts again. False if a million steps never got there.
+    bool ReachTallyRows(int rows) {
+        for (int step = 0; step < 1'000'000; ++step) {
+            if (NewGameIfDone()) {
+                continue;
+            }
+            if (TallyRows() > rows) {
+                NewGame();
+            } else if (options->count() > 0 && Take()) {
+                if (TallyRows() == rows) {
+                    return true;
+                }
+            } else if (CanRoll()) {
+                Roll();
+            } else {
+                NewGame();
+            }
+        }
+        return false;
+    }
+
+    // Selects the last combination taken and gives it back; false if the give-back
+    // arrow did not come on.
+    bool GiveBackLast() {
+        tally->setCurrentRow(tally->count() - 3);
+        if (!takeBackArrow->isEnabled()) {
+            return false;
+        }
+        takeBackArrow->click();
+        Flush();
+        return true;
+    }
+
+    int TallyRows() const { return tally->count(); }
+
     PaintCounter& Paints() { return paints; }
     int BoardPaints() const { return paints.Count(&board); }
     int OptionsPaints() const { return paints.Count(options->viewport()); }
     int TallyPaints() const { return paints.Count(tally->viewport()); }
+    int TallyBarPaints() const { return paints.Count(tally->verticalScrollBar()); }
     bool LastRollLost() const { return board.Controller().NoPoints(); }
 
 private:
@@ -166,6 +207,7 @@ private:
     GameBoard& board;
     QPushButton* rollButton;
     QPushButton* takeArrow;
+    QPushButton* takeBackArrow;
     QListWidget* options;
     QListWidget* tally;
     PaintCounter paints;
@@ -206,11 +248,13 @@ struct PaintTally {
     double board = 0;
     double options = 0;
     double tally = 0;
+    double tallyBar = 0;
 
     void Add(const Table& from) {
         board += from.BoardPaints();
         options += from.OptionsPaints();
         tally += from.TallyPaints();
+        tallyBar += from.TallyBarPaints();
     }
     void Report(benchmark::State& state) const {
         state.counters["board_paints"] =
@@ -219,6 +263,8 @@ struct PaintTally {
             benchmark::Counter(options, benchmark::Counter::kAvgIterations);
         state.counters["tally_paints"] =
             benchmark::Counter(tally, benchmark::Counter::kAvgIterations);
+        state.counters["tally_bar_paints"] =
+            benchmark::Counter(tallyBar, benchmark::Counter::kAvgIterations);
     }
 };
 
@@ -277,6 +323,41 @@ void BM_TakeToPaint(benchmark::State& state) {
     spread.Report(state);
 }
 BENCHMARK(BM_TakeToPaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// One take, again and again, that leaves the argument's number of rows in the tally: the
+// game is played up to such a take once, untimed; each iteration gives the combination
+// back, untimed, and takes it again (row 0 of the options, the same dice), timed. With 20
+// rows the tally shows its scroll bar; with 3 it holds the turn's first combination.
+void BM_TakeWithTallyRows(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    table->Restart();
+    if (!table->ReachTallyRows(rows)) {
+        state.SkipWithError("no game reached the tally's rows");
+        return;
+    }
+    PaintTally painted;
+    Spread spread;
+    for (auto _ : state) {
+        if (!table->GiveBackLast()) {
+            state.SkipWithError("the give-back arrow stayed disabled");
+            break;
+        }
+        table->Paints().Reset();
+        const auto start = Clock::now();
+        const bool taken = table->Take();
+        const double seconds = Seconds(Clock::now() - start);
+        state.SetIterationTime(seconds);
+        if (!taken || table->TallyRows() != rows) {
+            state.SkipWithError("the take did not bring the tally back to its rows");
+            break;
+        }
+        spread.Add(seconds);
+        painted.Add(*table);
+    }
+    painted.Report(state);
+    spread.Report(state);
+}
+BENCHMARK(BM_TakeWithTallyRows)->Arg(3)->Arg(20)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vorpin

@@ -24,37 +24,11 @@ case $2 in menu | alt_f4) ;; *) fail "unknown way to close the game: $2" ;; esac
 vorpin=$(realpath "$1")
 how=$2
 
-# Runs this script again on a virtual display of its own. xvfb-run -a can lose the race
-# for a display number to an X server starting at the same moment, so a display that
-# does not start is tried again; a failure of the test itself is not.
-if [ -z "${VORPIN_E2E_STARTED:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIP: $tool is not installed"
-            exit 77
-        fi
-    done
-    tools="xauth import convert realpath"
-    [ "$how" = menu ] || tools="$tools openbox inotifywait"
-    for tool in $tools; do
-        command -v "$tool" >/dev/null || fail "$tool is not installed (see scripts/install-deps)"
-    done
-    started=$(mktemp -d)
-    trap 'rm -rf "$started"' EXIT
-    for attempt in 1 2 3; do
-        status=0
-        VORPIN_E2E_STARTED=$started/started \
-            xvfb-run -a -s "-screen 0 1024x768x24" "$(realpath "$0")" "$vorpin" "$how" ||
-            status=$?
-        if [ "$status" -eq 0 ] || [ -e "$started/started" ]; then
-            exit "$status"
-        fi
-        echo "the virtual display did not start (attempt $attempt)" >&2
-    done
-    fail "xvfb-run could not start a virtual display"
-fi
-touch "$VORPIN_E2E_STARTED"
-
+# shellcheck source-path=SCRIPTDIR source=session.sh
+. "$(dirname "$(realpath "$0")")/session.sh"
+on_own_display "$(realpath "$0")" "$vorpin" "$how"
+needs xauth import convert realpath
+[ "$how" = menu ] || needs openbox inotifywait
 # shellcheck source-path=SCRIPTDIR source=screen.sh
 . "$(dirname "$(realpath "$0")")/screen.sh"
 
@@ -68,37 +42,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# wait_until SECONDS PROBLEM COMMAND...: runs COMMAND until it succeeds, failing with
-# PROBLEM after SECONDS.
-wait_until() {
-    deadline=$((SECONDS + $1))
-    problem=$2
-    shift 2
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "$problem"
-        sleep 0.1
-    done
-}
-
-# A fresh profile, and nothing from the caller's session that changes how Qt draws.
-export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime
-mkdir "$XDG_CONFIG_HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
-
+fresh_profile "$tmp"
 if [ "$how" = alt_f4 ]; then
-    mkdir "$tmp/wm"
-    XDG_CONFIG_HOME=$tmp/wm XDG_CACHE_HOME=$tmp/wm \
-        openbox --sm-disable --startup "touch $tmp/wm/ready" >"$tmp/openbox.log" 2>&1 &
-    children="$children $!"
-    wait_until 10 "openbox did not start" test -e "$tmp/wm/ready"
-
+    start_openbox "$tmp"
+    children="$children $openbox_pid"
     # Every change to the settings folder, to count how often the file is written.
-    mkdir "$XDG_CONFIG_HOME/Tarnwick"
-    inotifywait -m -e create,moved_to,close_write --format '%e %f' "$XDG_CONFIG_HOME/Tarnwick" \
-        >"$tmp/changes" 2>"$tmp/inotifywait.log" &
-    children="$children $!"
-    wait_until 5 "inotifywait did not start watching" grep -q 'Watches established' "$tmp/inotifywait.log"
+    watch_settings "$tmp/changes"
+    children="$children $watch_pid"
 fi
 
 "$vorpin" >"$tmp/vorpin-stdout.log" 2>"$tmp/vorpin-stderr.log" &
@@ -112,12 +62,7 @@ exited() {
     ! running
 }
 
-window_shows() {
-    running || fail "Vorpin exited before its window showed"
-    window=$(xdotool search --onlyvisible --name '^Tarnwick VORPIN Dice Game$' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
-wait_until 10 "no window \"Tarnwick VORPIN Dice Game\" within 10 s" window_shows
+wait_until 10 "no window \"Tarnwick VORPIN Dice Game\" within 10 s" game_window "$vorpin_pid"
 
 geometry=$(xdotool getwindowgeometry --shell "$window")
 geometry_value() {
@@ -263,17 +208,7 @@ wait "$vorpin_pid" || status=$?
 
 settings=$XDG_CONFIG_HOME/Tarnwick
 if [ "$how" = alt_f4 ]; then
-    # Once a file made after the exit shows among the changes, all the game's are there.
-    touch "$settings/.exited"
-    wait_until 5 "inotifywait missed a change" grep -q ' \.exited$' "$tmp/changes"
-    rm "$settings/.exited"
-    # A write shows as the file's creation (a new file linked in, perhaps then written and
-    # closed), a rename onto it, or a write and close of the existing file.
-    writes=$(awk '$2 == "Vorpin.conf" {
-                      if ($1 ~ /CLOSE_WRITE/ && last ~ /CREATE/) { last = ""; next }
-                      writes++; last = $1
-                  }
-                  END { print writes + 0 }' "$tmp/changes")
+    writes=$(settings_writes "$tmp/changes")
     [ "$writes" -eq 1 ] || fail "the settings file was written $writes times at the close: $(cat "$tmp/changes")"
 fi
 

@@ -12,32 +12,16 @@ fail() {
 }
 [ -x "${1:-}" ] || fail "usage: $0 <Vorpin>"
 
-# On a virtual display of its own, tried again when the display does not start (as
-# play_and_close.sh does).
-if [ -z "${VORPIN_E2E_STARTED:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
-    done
-    started=$(mktemp -d)
-    trap 'rm -rf "$started"' EXIT
-    for _ in 1 2 3; do
-        status=0
-        VORPIN_E2E_STARTED=$started/started xvfb-run -a -s "-screen 0 1024x768x24" \
-            "$(realpath "$0")" "$(realpath "$1")" || status=$?
-        [ "$status" -ne 0 ] && [ ! -e "$started/started" ] || exit "$status"
-    done
-    fail "xvfb-run could not start a virtual display"
-fi
-touch "$VORPIN_E2E_STARTED"
+# shellcheck source-path=SCRIPTDIR source=session.sh
+. "$(dirname "$(realpath "$0")")/session.sh"
+on_own_display "$(realpath "$0")" "$(realpath "$1")"
 # shellcheck source-path=SCRIPTDIR source=screen.sh
 . "$(dirname "$(realpath "$0")")/screen.sh"
 
 tmp=$(mktemp -d)
 pid=""
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime
-mkdir "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
+fresh_profile "$tmp"
 "$1" >"$tmp/vorpin.log" 2>&1 &
 pid=$!
 
@@ -49,12 +33,7 @@ within_5s() {
     done
     fail "$1"
 }
-shows() {
-    window=$(xdotool search --onlyvisible --name '^Tarnwick VORPIN Dice Game$' 2>/dev/null |
-        head -n 1)
-    [ -n "$window" ]
-}
-within_5s "no game window" shows
+within_5s "no game window" game_window "$pid"
 # shot: the window, and the board's 500 x 402 from its origin (x0, y0).
 shot() {
     import -window "$window" "$tmp/window.png"

@@ -1,9 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty folder (DESTDIR, prefix /usr) and checks what lands
-# there: exactly the program, its desktop entry, its AppStream metadata and its icon in
+# there: exactly the program, its desktop entry, its AppStream metadata, its icon in
 # every size, all under the one id org.tarnwick.Vorpin, pointing at one another, and
-# passing the freedesktop.org validators where they were installed.
+# passing the freedesktop.org validators where they were installed, and its manual page.
+# Then the Debian package's own component: the program in games with a desktop entry
+# that starts it there, the copyright file and the changelog.
 # usage: installed_tree.sh <cmake> <build folder> <project version>
 set -eu
 
@@ -16,7 +18,7 @@ fail() {
 cmake=$1
 build=$2
 version=$3
-for tool in desktop-file-validate appstreamcli identify; do
+for tool in desktop-file-validate appstreamcli identify dpkg-parsechangelog; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (see scripts/install-deps)"
 done
 
@@ -34,6 +36,7 @@ DESTDIR=$root "$cmake" --install "$build" --prefix /usr >"$tmp/install.log" 2>&1
     echo usr/bin/Vorpin
     echo "usr/share/applications/$id.desktop"
     echo "usr/share/metainfo/$id.metainfo.xml"
+    echo usr/share/man/man6/Vorpin.6.gz
     for size in $sizes; do
         echo "usr/share/icons/hicolor/${size}x$size/apps/$id.png"
     done
@@ -50,6 +53,10 @@ while read -r file; do
     [ "$mode" = "$want" ] || fail "$file has mode $mode, not $want"
 done <"$tmp/expected"
 head -c 4 "$root/usr/bin/Vorpin" | grep -q "ELF" || fail "usr/bin/Vorpin is not an ELF executable"
+manual=$root/usr/share/man/man6/Vorpin.6.gz
+gzip -t "$manual" 2>/dev/null || fail "usr/share/man/man6/Vorpin.6.gz is not gzip-compressed"
+zcat "$manual" | grep -q "^\\.TH VORPIN 6 [0-9-]* \"Vorpin $version\"" ||
+    fail "usr/share/man/man6/Vorpin.6.gz is not the page Vorpin(6) of version $version"
 
 for size in $sizes; do
     icon=usr/share/icons/hicolor/${size}x$size/apps/$id.png
@@ -83,6 +90,7 @@ element() {
 [ "$(element binary)" = "$(entry Exec)" ] ||
     fail "the metadata provides the binary \"$(element binary)\", not $(entry Exec)"
 [ "$(element metadata_license)" = CC0-1.0 ] || fail "the metadata's licence is not CC0-1.0"
+[ "$(element project_license)" = GPL-3.0-or-later ] || fail "the project's licence is not GPL-3.0-or-later"
 [ "$(element developer_name)" = Tarnwick ] || fail "the metadata's developer is not Tarnwick"
 grep -q '<content_rating type="oars-1.1" */>' "$metainfo" || fail "the metadata has no OARS 1.1 content rating"
 screenshots=$(grep -c '<screenshot[ >]' "$metainfo" || true)
@@ -101,4 +109,24 @@ status=0
 report=$(appstreamcli validate-tree --no-net --strict --explain "$root" 2>&1) || status=$?
 [ "$status" -eq 0 ] || fail "appstreamcli validate-tree --no-net --strict (status $status):"$'\n'"$report"
 
-echo "PASS: the install holds the program, its desktop entry, metadata and $(wc -w <<<"$sizes") icons"
+# The Debian package's component, which a plain install leaves out.
+debian=$tmp/debian
+DESTDIR=$debian "$cmake" --install "$build" --prefix /usr --component debian >"$tmp/install.log" 2>&1 ||
+    fail "cmake --install --component debian failed: $(cat "$tmp/install.log")"
+printf '%s\n' usr/games/Vorpin "usr/share/applications/$id.desktop" usr/share/doc/vorpin/copyright \
+    usr/share/doc/vorpin/changelog.gz | sort >"$tmp/expected"
+(cd "$debian" && find . -mindepth 1 ! -type d | sed 's|^\./||' | sort) >"$tmp/installed"
+diff "$tmp/expected" "$tmp/installed" >&2 ||
+    fail "the component debian does not hold exactly the expected files (< expected, > installed)"
+exec=$(sed -n 's/^Exec=//p' "$debian/usr/share/applications/$id.desktop")
+[ "$exec" = /usr/games/Vorpin ] || fail "the package's desktop entry has Exec=$exec, not /usr/games/Vorpin"
+[ -x "$debian$exec" ] || fail "the package's desktop entry starts $exec, which is not installed"
+diff <(grep -v '^Exec=' "$desktop") <(grep -v '^Exec=' "$debian/usr/share/applications/$id.desktop") >&2 ||
+    fail "the package's desktop entry differs from the plain one in more than Exec"
+zcat "$debian/usr/share/doc/vorpin/changelog.gz" >"$tmp/changelog"
+[ "$(dpkg-parsechangelog -l "$tmp/changelog" -S Version)" = "$version" ] ||
+    fail "the changelog's newest entry is not for the project's version $version"
+grep -q '^License: GPL-3.0-or-later$' "$debian/usr/share/doc/vorpin/copyright" ||
+    fail "the copyright file does not give the licence GPL-3.0-or-later"
+
+echo "PASS: the install holds the program, its desktop entry, metadata, $(wc -w <<<"$sizes") icons and manual page; the package's component its own"

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -122,7 +124,21 @@ TEST(NameDialog, AskerOpensTheDialogOnItsOwnerWithTheOfferedNameSelected) {
     }
 }
 
+// A style that puts pictures on dialog buttons, as some desktops' styles do.
+class ButtonIconStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                   ? 1
+                   : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
 TEST(NameDialog, HighScoreMessageShowsTheTextAsTyped) {
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new ButtonIconStyle(QStyleFactory::create(style)));
     const QString text = QStringLiteral("50% <b>Ann</b> &amp; - 20 turns, 6000 points\n");
     ModalDriver driver([&text](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -134,10 +150,13 @@ TEST(NameDialog, HighScoreMessageShowsTheTextAsTyped) {
         const auto buttons = box->buttons();
         ASSERT_EQ(buttons.size(), 1);
         EXPECT_EQ(box->standardButton(buttons[0]), QMessageBox::Ok);
+        EXPECT_TRUE(buttons[0]->icon().isNull());
+        EXPECT_TRUE(box->iconPixmap().isNull());
         QTest::mouseClick(buttons[0], Qt::LeftButton);
     });
     ShowHighScoreMessage(nullptr, text);
     EXPECT_EQ(driver.shown, 1);
+    QApplication::setStyle(style);
 }
 
 }  // namespace

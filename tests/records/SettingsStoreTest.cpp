@@ -135,6 +135,40 @@ TEST(SettingsStore, HandEditedFileLoadsWhatItCan) {
     EXPECT_EQ(Loaded(), Shown(expected));
 }
 
+// Value names are matched whatever their case, as the registry matches them; where two
+// spellings stand, the exact one counts. A save writes each value once, spelt as the
+// game spells it, in place of every other spelling.
+TEST(SettingsStore, NamesMatchWhateverTheirCase) {
+    const struct {
+        const char* lines;
+        std::function<void(GameRecords&)> set;
+    } cases[] = {
+        {"settings\\dicecolor=255", [](GameRecords& r) { r.diceColor = 255; }},
+        {"SETTINGS\\LastName=Ann", [](GameRecords& r) { r.lastName = QStringLiteral("Ann"); }},
+        {"Settings\\sname1=Bo", [](GameRecords& r) { r.highScores.Entry(0).name = "Bo"; }},
+        {"sEtTiNgS\\sturn2=7", [](GameRecords& r) { r.highScores.Entry(1).turns = 7; }},
+        {"Settings\\Snum10=6000", [](GameRecords& r) { r.highScores.Entry(9).points = 6000; }},
+        {"settings\\snum3=1\nSettings\\SNUM3=2\nSETTINGS\\SNUM3=3",
+         [](GameRecords& r) { r.highScores.Entry(2).points = 2; }},
+    };
+    QByteArray file = "[1.0]\n";
+    GameRecords expected;
+    for (const auto& c : cases) {
+        file += QByteArray(c.lines) + '\n';
+        c.set(expected);
+    }
+    const ScratchHome home;
+    home.Write(file);
+    GameRecords records;
+    LoadStoredRecords(records);
+    EXPECT_EQ(Shown(records), Shown(expected));
+    ASSERT_TRUE(SaveStoredRecords(records));
+    const std::map<QString, QString> saved = InFile(home.File());
+    EXPECT_EQ(saved.size(), 32u);
+    EXPECT_EQ(saved.count("DiceColor") + saved.count("LASTNAME") + saved.count("SNUM3"), 3u);
+    EXPECT_EQ(NextRun(home.File()), Shown(expected));
+}
+
 TEST(SettingsStore, NumbersReadAsDecimalThirtyTwoBitsOrDefault) {
     const ScratchHome home;
     home.Write(
@@ -221,14 +255,21 @@ TEST(SettingsStore, FolderInPlaceOfTheFileFailsCleanly) {
     EXPECT_EQ(Loaded(), Shown(GameRecords()));
 }
 
-TEST(SettingsStore, UnreadableFileLoadsDefaults) {
+// An unreadable file loads as defaults, and the save that follows leaves it alone:
+// replacing it would lose the records it holds.
+TEST(SettingsStore, UnreadableFileLoadsDefaultsAndIsKept) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permissions do not hold for root";
     }
     const ScratchHome home;
     home.Write("[1.0]\nSettings\\SNUM1=1\nSettings\\LASTNAME=Hidden\n");
-    ASSERT_EQ(chmod(QFile::encodeName(home.File()).constData(), 0000), 0);
+    const QByteArray before = Contents(home.File());
+    const QByteArray path = QFile::encodeName(home.File());
+    ASSERT_EQ(chmod(path.constData(), 0000), 0);
     EXPECT_EQ(Loaded(), Shown(GameRecords()));
+    ExpectFailedSave();
+    chmod(path.constData(), 0644);
+    EXPECT_EQ(Contents(home.File()), before);
 }
 
 // A file cut short, as by a full disk or a copy that stopped: the values on whole lines

@@ -88,6 +88,46 @@ TEST_F(BoardTest, ControlsStandInPlaceHiddenAndDisabledUntilTheFirstGame) {
     }
 }
 
+// Each list: a black line, then the sunken edge (shadow over highlight, dark shadow over
+// button face); the top-right and bottom-left corners of a ring take the lower colour.
+// The rows start 3 pixels in.
+TEST_F(BoardTest, ListsHaveABorderAndASunkenEdge) {
+    board->OnNewGame();
+    const QImage screen = Grab();
+    const QPalette colours = board->palette();
+    const QColor rings[][2] = {
+        {Qt::black, Qt::black},
+        {colours.color(QPalette::Dark), colours.color(QPalette::Light)},
+        {colours.color(QPalette::Shadow), colours.color(QPalette::Button)},
+    };
+    for (const char* name : {"Scoring options", "Kept this turn"}) {
+        const auto* list = Control<QListWidget>(*board, name);
+        ASSERT_NE(list, nullptr);
+        const QRect outer = list->geometry();
+        EXPECT_EQ(list->viewport()->geometry(), QRect(3, 3, 194, 291)) << name;
+        for (int inset = 0; inset < 3; ++inset) {
+            SCOPED_TRACE(std::string(name) + " ring " + std::to_string(inset));
+            const QRect ring = outer.adjusted(inset, inset, -inset, -inset);
+            const QColor& upper = rings[inset][0];
+            const QColor& lower = rings[inset][1];
+            const std::pair<QPoint, QColor> samples[] = {
+                {ring.topLeft(), upper},
+                {{ring.center().x(), ring.top()}, upper},
+                {{ring.left(), ring.center().y()}, upper},
+                {ring.topRight(), lower},
+                {ring.bottomLeft(), lower},
+                {{ring.right(), ring.center().y()}, lower},
+                {{ring.center().x(), ring.bottom()}, lower},
+                {ring.bottomRight(), lower},
+            };
+            for (const auto& [at, colour] : samples) {
+                EXPECT_EQ(screen.pixel(at), colour.rgb()) << at.x() << ',' << at.y();
+            }
+        }
+        EXPECT_EQ(screen.pixelColor(outer.topLeft() + QPoint(3, 3)), Qt::white);
+    }
+}
+
 TEST_F(BoardTest, TitleScreenShowsTheLogoAndCentredLines) {
     const QImage screen = Grab();
     EXPECT_EQ(screen.pixelColor(5, 5), Qt::white);

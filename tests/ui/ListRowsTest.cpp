@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTest>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "BoardFont.h"
 #include "OptionsList.h"
@@ -112,6 +117,81 @@ TEST(TallyRows, OnlyASelectedCurrentCombinationShowsInverted) {
     }
 }
 
+// The tally shown afresh: the final combinations, then the current roll's.
+void Rebuild(const TallyModel& from, TallyModel& into) {
+    std::vector<const ComboRow*> current;
+    for (int row = 0; row < from.DisplayRowCount(); ++row) {
+        if (const auto* combo = dynamic_cast<const ComboRow*>(from.DisplayRow(row))) {
+            if (combo->IsSelectable()) {
+                current.push_back(combo);
+            } else {
+                into.AddCombination(combo->Pattern(), combo->Points());
+            }
+        }
+    }
+    into.CommitRoll();
+    for (const ComboRow* combo : current) {
+        into.AddCombination(combo->Pattern(), combo->Points());
+    }
+}
+
+// Takes and give-backs on a tally long enough to scroll, scrolled to its end and with a
+// row selected: the rows that stay keep their items, nothing is left selected, the
+// board hears nothing, the scroll position holds where it can, and the list looks as
+// one built afresh for the same combinations.
+TEST(TallyRows, AnUpdateKeepsTheRowsItDoesNotChange) {
+    Tally tally;
+    int heard = 0;
+    QObject::connect(&tally.list, &BoardList::playerSelectionChanged, [&heard] { ++heard; });
+    const std::map<int, DicePattern> patterns = {
+        {50, {0, 0, 0, 0, 5, 0}}, {100, {1, 0, 0, 0, 0, 0}}, {500, {0, 5, 5, 5, 0, 0}}};
+    const char* steps[] = {"add 500", "add 100", "add 50",  "add 100", "add 50", "add 500",
+                           "commit",  "add 50",  "add 100", "add 500", "add 50", "add 100",
+                           "back 9",  "back 7",  "add 500", "back 10", "commit", "add 50",
+                           "back 10", "add 100", "add 50",  "back 10"};
+    for (const std::string step : steps) {
+        SCOPED_TRACE(step);
+        std::map<const TallyRow*, const QListWidgetItem*> items;
+        for (int row = 0; row < tally.list.count(); ++row) {
+            items[tally.model.DisplayRow(row)] = tally.list.item(row);
+        }
+        QScrollBar& bar = *tally.list.verticalScrollBar();
+        tally.Shown();
+        bar.setValue(bar.maximum());
+        const int scrolled = bar.value();
+        const bool back = step.starts_with("back ");
+        tally.list.setCurrentRow(back ? std::stoi(step.substr(5)) : tally.list.count() - 3);
+        tally.model.SyncSelection();
+        heard = 0;
+        if (step == "commit") {
+            tally.model.CommitRoll();
+        } else if (back) {
+            ASSERT_TRUE(tally.model.TakeBackSelected().has_value());
+        } else {
+            const int points = std::stoi(step.substr(4));
+            tally.model.AddCombination(patterns.at(points), points);
+        }
+        const QImage shown = tally.Shown();
+        EXPECT_EQ(heard, 0);
+        EXPECT_TRUE(tally.list.selectedItems().isEmpty());
+        EXPECT_EQ(tally.list.currentRow(), -1);
+        EXPECT_EQ(bar.value(), std::min(scrolled, bar.maximum()));
+        ASSERT_EQ(tally.list.count(), tally.model.DisplayRowCount());
+        for (int row = 0; row < tally.list.count(); ++row) {
+            const TallyRow* now = tally.model.DisplayRow(row);
+            const auto before = items.find(now);
+            if (dynamic_cast<const ComboRow*>(now) != nullptr && before != items.end()) {
+                EXPECT_EQ(tally.list.item(row), before->second) << "row " << row;
+            }
+        }
+        Tally afresh;
+        Rebuild(tally.model, afresh.model);
+        afresh.Shown();
+        afresh.list.verticalScrollBar()->setValue(bar.value());
+        EXPECT_EQ(afresh.Shown(), shown);
+    }
+}
+
 TEST(OptionRows, PointsCentredAndSelectionInverted) {
     Options options;
     options.model.FindOptions(5, 1, 3, 1, 5, 4);
@@ -134,6 +214,47 @@ TEST(OptionRows, PointsCentredAndSelectionInverted) {
     const QRect second = options.Row(1);
     EXPECT_EQ(selected.pixelColor(second.left() + 70, second.top() + 2), Qt::black);
     EXPECT_EQ(selected.pixelColor(first.left() + 70, first.top() + 2), Qt::white);
+}
+
+// The focus rectangle inverts every other pixel of the row's outline, on a plain row and
+// on a selected (inverted) one.
+TEST(OptionRows, FocusDotsShowOnPlainAndSelectedRows) {
+    Options options;
+    options.model.FindOptions(5, 1, 3, 1, 5, 4);
+    const QSize size(194, 23);
+    const struct {
+        QStyle::State state;
+        QColor row;  // away from the outline
+        QColor dot;  // on the outline, where x + y is even
+    } cases[] = {
+        {QStyle::State_None, Qt::white, Qt::white},
+        {QStyle::State_HasFocus, Qt::white, Qt::black},
+        {QStyle::State_Selected, Qt::black, Qt::black},
+        {QStyle::State_Selected | QStyle::State_HasFocus, Qt::black, Qt::white},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.state));
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        options.list.DrawRow(painter, QRect(QPoint(0, 0), size), 1, c.state);
+        painter.end();
+        const int right = size.width() - 1;
+        const int bottom = size.height() - 1;
+        // Dots on the outline, each with the undotted pixel next to it along the outline.
+        const std::pair<QPoint, QPoint> outline[] = {
+            {{0, 0}, {1, 0}},
+            {{100, 0}, {101, 0}},
+            {{0, 12}, {0, 13}},
+            {{right, 11}, {right, 12}},
+            {{right - 1, bottom}, {right - 2, bottom}},
+            {{right, bottom - 1}, {right, bottom - 2}},
+        };
+        for (const auto& [dot, beside] : outline) {
+            EXPECT_EQ(image.pixelColor(dot), c.dot) << dot.x() << ',' << dot.y();
+            EXPECT_EQ(image.pixelColor(beside), c.row) << beside.x() << ',' << beside.y();
+        }
+        EXPECT_EQ(image.pixelColor(140, 21), c.row) << "inside";
+    }
 }
 
 TEST(OptionRows, NoPointsRowLooksTheSameWhenClicked) {

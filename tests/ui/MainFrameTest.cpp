@@ -71,7 +71,8 @@ protected:
 TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrderAndHowToPlayStaysDisabled) {
     const QStringList expected[] = {
         {"&Game", "New Game\tF2", "-", "E&xit"},
-        {"&View", "&High Score...", "&Clear High Score", "&Dice Color"},
+        {"&View", "&High Score...", "&Clear High Score", "&Dice Color", "-", "&Coach\tF3",
+         "&Statistics..."},
         {"Help", "How to play... (disabled)"},
     };
     QMenuBar* bar = frame->menuBar();
@@ -192,6 +193,25 @@ TEST(MainFrameClose, RecordsAreSavedOnceWhenTheClosedFrameGoes) {
         ASSERT_TRUE(file.remove());
         QTest::qWait(50);
         EXPECT_FALSE(QFile::exists(home.File())) << "saved again";
+    }
+}
+
+// The frame of a start that failed goes without a save: a file the player has stays
+// byte for byte, and none is made where there was none.
+TEST(MainFrameClose, FailedStartLeavesTheStoredRecordsAsTheyAre) {
+    for (const QByteArray& stored :
+         {QByteArray("; mine\n[1.0]\nSettings\\STURN1=7\n"), QByteArray()}) {
+        SCOPED_TRACE(stored.isEmpty() ? "no file" : "a file");
+        const ScratchHome home;
+        if (!stored.isEmpty()) {
+            home.Write(stored);
+        }
+        auto frame = std::make_unique<MainFrame>();
+        MenuItem(*frame, "&Clear High Score")->trigger();  // a change a save would store
+        frame->Board().KeepStoredRecords();
+        frame.reset();
+        QFile file(home.File());
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), stored);
     }
 }
 

@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GameHistory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+#include <cstdio>
+
+namespace vorpin {
+namespace {
+
+// SQLite's result codes for a file that is no database, or a damaged one.
+bool IsDamage(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("11") || code == QLatin1String("26");
+}
+
+const char* const kCreate[] = {
+    "CREATE TABLE games ("
+    " id INTEGER PRIMARY KEY,"
+    " finished TEXT NOT NULL,"
+    " turns INTEGER NOT NULL,"
+    " score INTEGER NOT NULL,"
+    " expected REAL NOT NULL,"
+    " skill_cost REAL NOT NULL,"
+    " luck REAL NOT NULL)",
+    "CREATE TABLE decisions ("
+    " game_id INTEGER NOT NULL REFERENCES games(id) ON DELETE CASCADE,"
+    " seq INTEGER NOT NULL,"
+    " turn INTEGER NOT NULL,"
+    " banked INTEGER NOT NULL,"
+    " turn_total INTEGER NOT NULL,"
+    " dice TEXT NOT NULL,"
+    " taken INTEGER NOT NULL,"
+    " action TEXT NOT NULL,"
+    " best_taken INTEGER NOT NULL,"
+    " best_action TEXT NOT NULL,"
+    " cost REAL NOT NULL,"
+    " PRIMARY KEY (game_id, seq))",
+    "PRAGMA user_version = 1",
+};
+
+QString DiceText(const DiceSet& dice) {
+    QString text;
+    for (auto value : dice) {
+        text += QChar(u'0' + value);
+    }
+    return text;
+}
+
+DiceSet ParseDice(const QString& text) {
+    DiceSet dice{};
+    for (std::size_t slot = 0; slot < dice.size() && slot < static_cast<std::size_t>(text.size());
+         ++slot) {
+        const int value = text.at(static_cast<qsizetype>(slot)).digitValue();
+        dice[slot] = static_cast<std::uint8_t>(value >= 0 && value <= 6 ? value : 0);
+    }
+    return dice;
+}
+
+strategy::Move ReadMove(const QSqlQuery& query, int points, int ending) {
+    return strategy::ParseMove(query.value(points).toInt(),
+                               query.value(ending).toString().toStdString())
+        .value_or(strategy::Move{});
+}
+
+}  // namespace
+
+QString GameHistory::DefaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/history.sqlite");
+}
+
+GameHistory::GameHistory(QString path, int busyTimeoutMs)
+    : path(std::move(path)),
+      busyTimeoutMs(busyTimeoutMs),
+      connection(QStringLiteral("vorpin-history-%1").arg(reinterpret_cast<quintptr>(this))) {}
+
+GameHistory::~GameHistory() {
+    Close();
+}
+
+void GameHistory::Close() {
+    if (QSqlDatabase::contains(connection)) {
+        QSqlDatabase::database(connection, false).close();
+        QSqlDatabase::removeDatabase(connection);
+    }
+    open = false;
+}
+
+void GameHistory::Complain(const QString& what) {
+    std::fprintf(stderr, "Vorpin: the game history %s %s\n",
+                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(what));
+}
+
+GameHistory::Outcome GameHistory::Fail(const QSqlQuery& query) {
+    failure = query.lastError().text();
+    return IsDamage(query.lastError()) ? Outcome::Damaged : Outcome::Failed;
+}
+
+// Opens the file, moving a damaged one aside once.
+bool GameHistory::Open() {
+    if (open) {
+        return true;
+    }
+    Outcome outcome = OpenOnce();
+    if (outcome == Outcome::Damaged && MoveAside()) {
+        outcome = OpenOnce();
+    }
+    open = outcome == Outcome::Done;
+    if (!open) {
+        Close();
+    }
+    return open;
+}
+
+GameHistory::Outcome GameHistory::OpenOnce() {
+    Close();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        failure = QStringLiteral("has no folder that can be made");
+        return Outcome::Failed;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    if (!db.isValid()) {
+        failure = QStringLiteral("needs the SQLite driver of Qt, which is missing");
+        return Outcome::Failed;
+    }
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    if (!db.open()) {
+        failure = db.lastError().text();
+        return IsDamage(db.lastError()) ? Outcome::Damaged : Outcome::Failed;
+    }
+    QSqlQuery query(db);
+    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA foreign_keys = ON"}) {
+        if (!query.exec(QLatin1String(pragma))) {
+            return Fail(query);
+        }
+    }
+    return Migrate();
+}
+
+// Brings an empty file to the current schema; refuses a newer one.
+GameHistory::Outcome GameHistory::Migrate() {
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        return Fail(query);
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        const Outcome outcome = Fail(query);
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return outcome;
+    }
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (version == 0) {
+        for (const char* statement : kCreate) {
+            if (!query.exec(QLatin1String(statement))) {
+                const Outcome outcome = Fail(query);
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+                return outcome;
+            }
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        const Outcome outcome = Fail(query);
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return outcome;
+    }
+    if (version > kSchemaVersion) {
+        failure = QStringLiteral("was made by a newer version of the game");
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}
+
+// Moves a damaged file, with its write-ahead log, to a free name beside it.
+bool GameHistory::MoveAside() {
+    Close();
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString aside = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    }
+    if (!QFile::rename(path, aside)) {
+        failure = QStringLiteral("is damaged and could not be moved aside");
+        return false;
+    }
+    for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        QFile::rename(path + suffix, aside + suffix);
+    }
+    std::fprintf(stderr, "Vorpin: the game history %s was damaged and is now %s\n",
+                 qPrintable(QDir::toNativeSeparators(path)),
+                 qPrintable(QDir::toNativeSeparators(aside)));
+    return true;
+}
+
+bool GameHistory::Record(const strategy::GameReview& review, const QDateTime& finished) {
+    Outcome outcome = Open() ? Write(review, finished) : Outcome::Failed;
+    if (outcome == Outcome::Damaged && MoveAside() && Open()) {
+        outcome = Write(review, finished);
+    }
+    if (outcome != Outcome::Done) {
+        Complain(QStringLiteral("could not record the game: ") + failure);
+        return false;
+    }
+    return true;
+}
+
+GameHistory::Outcome GameHistory::Write(const strategy::GameReview& review,
+                                        const QDateTime& finished) {
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        return Fail(query);
+    }
+    const auto rollBack = [&](const QSqlQuery& failed) {
+        const Outcome outcome = Fail(failed);
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return outcome;
+    };
+    query.prepare(
+        QStringLiteral("INSERT INTO games (finished, turns, score, expected, "
+                       "skill_cost, luck) VALUES (?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& value :
+         {QVariant(finished.toUTC().toString(Qt::ISODate)), QVariant(review.turns),
+          QVariant(review.score), QVariant(review.expected), QVariant(review.skillCost),
+          QVariant(review.luck)}) {
+        query.addBindValue(value);
+    }
+    if (!query.exec()) {
+        return rollBack(query);
+    }
+    const QVariant game = query.lastInsertId();
+    QSqlQuery decision(db);
+    decision.prepare(QStringLiteral(
+        "INSERT INTO decisions (game_id, seq, turn, banked, turn_total, dice, taken, action, "
+        "best_taken, best_action, cost) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    int seq = 0;
+    for (const strategy::Decision& made : review.decisions) {
+        for (const QVariant& value :
+             {game, QVariant(++seq), QVariant(made.turn), QVariant(made.position.banked),
+              QVariant(made.position.turnTotal), QVariant(DiceText(made.position.dice)),
+              QVariant(made.done.points),
+              QVariant(QString::fromStdString(strategy::EndingText(made.done))),
+              QVariant(made.best.points),
+              QVariant(QString::fromStdString(strategy::EndingText(made.best))),
+              QVariant(made.cost)}) {
+            decision.addBindValue(value);
+        }
+        if (!decision.exec()) {
+            return rollBack(decision);
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        return rollBack(query);
+    }
+    return Outcome::Done;
+}
+
+std::vector<RecordedGame> GameHistory::Games() {
+    std::vector<RecordedGame> games;
+    if (!Open()) {
+        Complain(QStringLiteral("could not be read: ") + failure);
+        return games;
+    }
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!query.exec(QStringLiteral("SELECT id, finished, turns, score, expected, skill_cost, "
+                                   "luck FROM games ORDER BY id"))) {
+        Fail(query);
+        Complain(QStringLiteral("could not be read: ") + failure);
+        return games;
+    }
+    while (query.next()) {
+        RecordedGame game;
+        game.id = query.value(0).toLongLong();
+        game.finished = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
+        game.review = strategy::GameReview{query.value(2).toInt(),    query.value(3).toInt(),
+                                           query.value(4).toDouble(), query.value(5).toDouble(),
+                                           query.value(6).toDouble(), {}};
+        games.push_back(std::move(game));
+    }
+    return games;
+}
+
+std::optional<strategy::GameReview> GameHistory::Review(qint64 id) {
+    std::optional<strategy::GameReview> review;
+    for (const RecordedGame& game : Games()) {
+        if (game.id == id) {
+            review = game.review;
+        }
+    }
+    if (!review) {
+        return review;
+    }
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.prepare(
+        QStringLiteral("SELECT turn, banked, turn_total, dice, taken, action, "
+                       "best_taken, best_action, cost FROM decisions "
+                       "WHERE game_id = ? ORDER BY seq"));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        Fail(query);
+        Complain(QStringLiteral("could not be read: ") + failure);
+        return review;
+    }
+    while (query.next()) {
+        review->decisions.push_back(strategy::Decision{
+            query.value(0).toInt(),
+            strategy::Position{query.value(1).toInt(), query.value(2).toInt(),
+                               ParseDice(query.value(3).toString())},
+            ReadMove(query, 4, 5), ReadMove(query, 6, 7), query.value(8).toDouble()});
+    }
+    return review;
+}
+
+}  // namespace vorpin

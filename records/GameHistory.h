@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "GameCoach.h"
+
+class QSqlQuery;
+
+namespace vorpin {
+
+// A finished game as the history lists it; its decisions come with Review().
+struct RecordedGame {
+    qint64 id = 0;
+    QDateTime finished;  // UTC
+    strategy::GameReview review;
+};
+
+// The history of finished games: an SQLite database, written once at the end of each
+// game in one transaction. Two running copies may record at the same time; a writer
+// waits up to `busyTimeoutMs` for the other. When the file cannot be read or written the
+// history says so in one line on standard error and the caller goes on; a damaged file
+// is moved aside, never written over.
+class GameHistory {
+public:
+    static constexpr int kSchemaVersion = 1;
+    static constexpr int kBusyTimeoutMs = 3000;
+
+    // history.sqlite in the per-user application-data folder.
+    static QString DefaultPath();
+
+    explicit GameHistory(QString path, int busyTimeoutMs = kBusyTimeoutMs);
+    ~GameHistory();
+    GameHistory(const GameHistory&) = delete;
+    GameHistory& operator=(const GameHistory&) = delete;
+
+    const QString& Path() const { return path; }
+
+    // False, after one line on standard error, when the game could not be recorded.
+    bool Record(const strategy::GameReview& review, const QDateTime& finished);
+    // Every recorded game, oldest first, without its decisions.
+    std::vector<RecordedGame> Games();
+    // The review of game `id` with its decisions, in the order they were made.
+    std::optional<strategy::GameReview> Review(qint64 id);
+
+private:
+    enum class Outcome { Done, Damaged, Failed };
+
+    bool Open();
+    Outcome OpenOnce();
+    Outcome Migrate();
+    Outcome Write(const strategy::GameReview& review, const QDateTime& finished);
+    Outcome Fail(const QSqlQuery& query);
+    void Close();
+    bool MoveAside();
+    void Complain(const QString& what);
+
+    QString path;
+    int busyTimeoutMs;
+    QString connection;
+    QString failure;
+    bool open = false;
+};
+
+}  // namespace vorpin

@@ -1,0 +1,112 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A whole game with real keys and clicks on a virtual X display, the Coach open: F2, F3,
+# then over and over Ctrl+R, a double-click on the first option and Ctrl+E, answering the
+# high-score windows at the end with Enter. The Coach then shows the game's review, and
+# the game is in history.sqlite, as sqlite3 reads it, with its decisions.
+# usage: coach_game.sh <Vorpin>
+set -eu
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "${tmp:-/nonexistent}/vorpin.log" ]; then
+        echo "--- the game's output:" >&2
+        cat "$tmp/vorpin.log" >&2
+    fi
+    exit 1
+}
+[ -x "${1:-}" ] || fail "usage: $0 <Vorpin>"
+
+# On a virtual display of its own, tried again when the display does not start (as
+# play_and_close.sh does).
+if [ -z "${VORPIN_E2E_STARTED:-}" ]; then
+    for tool in xvfb-run xdotool; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
+    done
+    started=$(mktemp -d)
+    trap 'rm -rf "$started"' EXIT
+    for _ in 1 2 3; do
+        status=0
+        VORPIN_E2E_STARTED=$started/started xvfb-run -a -s "-screen 0 1024x768x24" \
+            "$(realpath "$0")" "$(realpath "$1")" || status=$?
+        [ "$status" -ne 0 ] && [ ! -e "$started/started" ] || exit "$status"
+    done
+    fail "xvfb-run could not start a virtual display"
+fi
+touch "$VORPIN_E2E_STARTED"
+# shellcheck source-path=SCRIPTDIR source=screen.sh
+. "$(dirname "$(realpath "$0")")/screen.sh"
+
+tmp=$(mktemp -d)
+pid=""
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+command -v sqlite3 >/dev/null || fail "sqlite3 is not installed (see scripts/install-deps)"
+export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime XDG_DATA_HOME=$tmp/data
+history=$XDG_DATA_HOME/Tarnwick/Vorpin/history.sqlite
+mkdir "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
+"$1" >"$tmp/vorpin.log" 2>&1 &
+pid=$!
+
+# within_5s PROBLEM COMMAND...: runs COMMAND until it succeeds, failing after about 5 s.
+within_5s() {
+    for _ in $(seq 50); do
+        if "${@:2}"; then return 0; fi
+        sleep 0.1
+    done
+    fail "$1"
+}
+shows() {
+    window=$(xdotool search --onlyvisible --name '^Tarnwick VORPIN Dice Game$' 2>/dev/null |
+        head -n 1)
+    [ -n "$window" ]
+}
+within_5s "no game window" shows
+
+# The board's origin: on the title screen the board is the window's only white (as
+# take_option.sh finds it).
+white='r == 255 && g == 255 && b == 255'
+titled() {
+    import -window "$window" "$tmp/window.png"
+    read -r _ x0 _ <<<"$(region "$tmp/window.png" 0 200 600 1 "$white")"
+    [ "$x0" -ge 0 ] &&
+        read -r _ _ _ y0 _ <<<"$(region "$tmp/window.png" $((x0 + 1)) 0 1 200 "$white")"
+}
+within_5s "no title screen" titled
+xdotool windowfocus --sync "$window" key F2 key F3
+coach() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
+within_5s "F3 opened no Coach" coach Coach
+
+# Enter on whatever other window of the game has come up: the high-score name, the table.
+answer() {
+    local other
+    for other in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        case $(xdotool getwindowname "$other") in
+            "Tarnwick VORPIN Dice Game" | Coach*) ;;
+            *) xdotool windowfocus --sync "$other" key Return && sleep 0.2 ;;
+        esac
+    done
+}
+for _ in $(seq 600); do
+    coach "Coach - game review" && break
+    answer
+    xdotool windowfocus --sync "$window" key ctrl+r sleep 0.05 \
+        mousemove --window "$window" $((x0 + 108)) $((y0 + 66)) click --repeat 2 --delay 40 1 \
+        sleep 0.05 key ctrl+e sleep 0.05
+done
+coach "Coach - game review" || fail "the Coach shows no review after 600 rounds"
+
+[ -f "$history" ] || fail "no $history"
+query() { sqlite3 -readonly "$history" "$1"; }
+[ "$(query 'PRAGMA user_version')" = 1 ] || fail "schema version $(query 'PRAGMA user_version')"
+[ "$(query 'PRAGMA journal_mode')" = wal ] || fail "journal mode $(query 'PRAGMA journal_mode')"
+read -r games score turns <<<"$(query 'SELECT count(*), max(score), max(turns) FROM games' | tr '|' ' ')"
+[ "$games" = 1 ] || fail "$games games recorded, not 1"
+[ "$score" -ge 5000 ] || fail "the recorded game has $score points"
+decisions=$(query 'SELECT count(*) FROM decisions WHERE game_id = (SELECT id FROM games)')
+[ "$decisions" -ge 1 ] || fail "the recorded game has no decisions"
+luck=$(query 'SELECT abs(turns - expected - skill_cost - luck) < 1e-9 FROM games')
+[ "$luck" = 1 ] || fail "turns, expected, skill cost and luck do not add up"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+echo "PASS: a game of $turns turns, $score points and $decisions decisions is in the history"

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history database: real SQLite files in a scratch folder.
+#include "GameHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <thread>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace vorpin {
+namespace {
+
+using strategy::Decision;
+using strategy::GameReview;
+using strategy::Move;
+using strategy::Position;
+
+GameReview SampleReview(int turns) {
+    return GameReview{turns,
+                      5150,
+                      10.643874146,
+                      0.75,
+                      turns - 10.643874146 - 0.75,
+                      {Decision{1, Position{0, 0, {1, 5, 2, 3, 6, 6}}, Move{150, false, 4},
+                                Move{100, false, 5}, 0.25},
+                       Decision{3, Position{2000, 300, {0, 0, 5, 4, 1, 0}}, Move{50, true, 0},
+                                Move{150, false, 6}, 0.5}}};
+}
+
+const QDateTime kFinished(QDate(2026, 12, 7), QTime(3, 4, 5), Qt::UTC);
+
+// A second connection of our own, to look into the file or hold it.
+class RawConnection {
+public:
+    explicit RawConnection(const QString& path) : name(QStringLiteral("raw-%1").arg(++made)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~RawConnection() {
+        QSqlDatabase::database(name, false).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    QVariant Value(const QString& sql) {
+        QSqlQuery query(QSqlDatabase::database(name));
+        query.exec(sql);
+        return query.next() ? query.value(0) : QVariant();
+    }
+    bool Exec(const QString& sql) { return QSqlQuery(QSqlDatabase::database(name)).exec(sql); }
+
+private:
+    static inline int made = 0;
+    const QString name;
+};
+
+class GameHistoryTest : public ::testing::Test {
+protected:
+    QString PathIn(const QString& sub) const { return dir.filePath(sub + "/history.sqlite"); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(GameHistoryTest, MakesTheSchemaAndKeepsAGameWithItsDecisions) {
+    const QString path = PathIn("new/folder");
+    {
+        GameHistory history(path);
+        ASSERT_TRUE(history.Record(SampleReview(12), kFinished));
+        const auto games = history.Games();
+        ASSERT_EQ(games.size(), 1u);
+        EXPECT_EQ(games[0].finished, kFinished);
+        EXPECT_EQ(games[0].review.turns, 12);
+        EXPECT_EQ(games[0].review.score, 5150);
+        EXPECT_DOUBLE_EQ(games[0].review.skillCost, 0.75);
+        const auto review = history.Review(games[0].id);
+        ASSERT_TRUE(review);
+        const GameReview sample = SampleReview(12);
+        ASSERT_EQ(review->decisions.size(), 2u);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Decision& read = review->decisions[i];
+            const Decision& written = sample.decisions[i];
+            EXPECT_EQ(read.turn, written.turn);
+            EXPECT_EQ(read.position.banked, written.position.banked);
+            EXPECT_EQ(read.position.turnTotal, written.position.turnTotal);
+            EXPECT_EQ(read.position.dice, written.position.dice);
+            EXPECT_EQ(read.done, written.done);
+            EXPECT_EQ(read.best, written.best);
+            EXPECT_DOUBLE_EQ(read.cost, written.cost);
+        }
+        EXPECT_FALSE(history.Review(games[0].id + 1));
+    }
+    RawConnection raw(path);
+    EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), GameHistory::kSchemaVersion);
+    EXPECT_EQ(raw.Value("PRAGMA journal_mode").toString(), "wal");
+    EXPECT_EQ(raw.Value("SELECT dice FROM decisions WHERE seq = 2").toString(), "005410");
+    EXPECT_EQ(raw.Value("SELECT action FROM decisions WHERE seq = 1").toString(), "throw 4");
+    EXPECT_EQ(raw.Value("SELECT finished FROM games").toString(), "2026-12-07T03:04:05Z");
+}
+
+TEST_F(GameHistoryTest, TwoRunningCopiesBothRecordEveryGame) {
+    const QString path = PathIn("shared");
+    const auto play = [&path](int first) {
+        GameHistory history(path);
+        for (int turns = first; turns < first + 25; ++turns) {
+            EXPECT_TRUE(history.Record(SampleReview(turns), kFinished));
+        }
+    };
+    std::thread one(play, 100);
+    std::thread two(play, 200);
+    one.join();
+    two.join();
+    RawConnection raw(path);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM games").toInt(), 50);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM decisions").toInt(), 100);
+}
+
+// An empty file is an empty database: it gets the schema in place, nothing moved aside.
+TEST_F(GameHistoryTest, AnEmptyFileGetsTheSchema) {
+    const QString path = PathIn("empty");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile empty(path);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    {
+        GameHistory history(path);
+        ASSERT_TRUE(history.Record(SampleReview(10), kFinished));
+    }
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files).filter("damaged"),
+              QStringList());
+    RawConnection raw(path);
+    EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), GameHistory::kSchemaVersion);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM decisions").toInt(), 2);
+}
+
+TEST_F(GameHistoryTest, ADamagedFileIsMovedAsideAndANewOneStarted) {
+    const QString path = PathIn("damaged");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    const QByteArray garbage(4096, 'x');
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    GameHistory history(path);
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(history.Record(SampleReview(9), kFinished));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("damaged"), std::string::npos) << said;
+    EXPECT_EQ(history.Games().size(), 1u);
+    const QStringList aside = QDir(QFileInfo(path).absolutePath())
+                                  .entryList({QStringLiteral("history.sqlite.damaged-*")});
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(QFileInfo(path).absolutePath() + u'/' + aside[0]);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), garbage);
+}
+
+// What stops the history from recording, each with one line on standard error and the
+// file, if any, left as it was.
+TEST_F(GameHistoryTest, FailuresSayOneLineAndLeaveTheFileAlone) {
+    const QString locked = PathIn("locked");
+    GameHistory lockedHistory(locked, 100);
+    ASSERT_TRUE(lockedHistory.Record(SampleReview(10), kFinished));
+    RawConnection other(locked);
+    ASSERT_TRUE(other.Exec("BEGIN IMMEDIATE"));
+    ASSERT_TRUE(other.Exec("INSERT INTO games VALUES (NULL, 'x', 1, 1, 1, 1, 1)"));
+
+    const QString newer = PathIn("newer");
+    {
+        GameHistory made(newer);
+        ASSERT_TRUE(made.Record(SampleReview(10), kFinished));
+    }
+    {
+        RawConnection raw(newer);
+        ASSERT_TRUE(raw.Exec("PRAGMA user_version = 7"));
+    }
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    GameHistory newerHistory(newer);
+    GameHistory underAFile(dir.filePath("file/history.sqlite"));
+
+    const std::pair<const char*, GameHistory*> cases[] = {
+        {"locked by another writer", &lockedHistory},
+        {"made by a newer version", &newerHistory},
+        {"under a file", &underAFile},
+    };
+    for (const auto& [name, history] : cases) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(history->Record(SampleReview(11), kFinished)) << name;
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << name << ": " << said;
+        EXPECT_EQ(said.rfind("Vorpin: the game history ", 0), 0u) << name << ": " << said;
+    }
+    other.Exec("ROLLBACK");
+    EXPECT_TRUE(lockedHistory.Record(SampleReview(12), kFinished));
+    EXPECT_EQ(lockedHistory.Games().size(), 2u);
+    EXPECT_EQ(RawConnection(newer).Value("SELECT count(*) FROM games").toInt(), 1);
+}
+
+// Root writes through read-only folders, and Windows ignores a folder's read-only mark;
+// the unprivileged run covers this.
+TEST_F(GameHistoryTest, AReadOnlyFolderRecordsNothing) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows folders take new files whatever their read-only mark";
+#else
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes through read-only folders";
+    }
+#endif
+    const QString folder = dir.filePath("readonly");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    GameHistory history(folder + "/history.sqlite");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(history.Record(SampleReview(10), kFinished));
+    EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(QFileInfo::exists(folder + "/history.sqlite"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+}  // namespace
+}  // namespace vorpin
