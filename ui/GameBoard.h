@@ -8,8 +8,8 @@ class QLabel;
 
 #include "DiceImages.h"
 #include "GameRecords.h"
-#include "SettingsProfile.h"
 #include "PlayObserver.h"
+#include "SettingsProfile.h"
 #include "TurnController.h"
 
 namespace vorpin {
