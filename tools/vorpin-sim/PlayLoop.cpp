@@ -54,10 +54,8 @@ Snapshot GamePlayer::SnapshotIfChecking() const {
     return checking ? TakeSnapshot(board) : Snapshot{};
 }
 
-void GamePlayer::Check(const Snapshot& before, ScoreCommand command, std::string_view after) const {
-    if (!checking) {
-        return;
-    }
+void GamePlayer::ThrowIfBroken(const Snapshot& before, ScoreCommand command,
+                               std::string_view after) const {
     if (const auto broken = BrokenRule(board, before, command)) {
         throw BrokenRuleError("rule broken after " + std::string(after) + " (now turn " +
                               std::to_string(board.controller.Turn()) + "): " + *broken);
