@@ -20,6 +20,13 @@ public:
     virtual ~ListControl() = default;
     virtual void RemoveAllRows() = 0;
     virtual void AddRow() = 0;
+    // RemoveAllRows(), then AddRow() `count` times; a list may do the same in one step.
+    virtual void ReplaceAllRows(int count) {
+        RemoveAllRows();
+        for (int row = 0; row < count; ++row) {
+            AddRow();
+        }
+    }
     // Rows `first` to `first + removed - 1` go and `inserted` new rows take their place;
     // the rows before and after keep their items. Like RemoveAllRows, it leaves no row
     // selected and no current row.

@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionsModel.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace vorpin {
 
 void OptionsModel::FindOptions(std::uint8_t d0, std::uint8_t d1, std::uint8_t d2, std::uint8_t d3,
                                std::uint8_t d4, std::uint8_t d5) {
     list.SetEnabled(false);
-    ResetOptions();
-    FindScoringOptions(DiceSet{d0, d1, d2, d3, d4, d5}, *this);
+    const auto found = LookUpScoringOptions(DiceSet{d0, d1, d2, d3, d4, d5});
+    optionCount = static_cast<int>(std::min(found.size(), options.size()));
+    for (std::size_t slot = 0; slot < static_cast<std::size_t>(optionCount); ++slot) {
+        options[slot] = found[slot];
+    }
+    noPointsRow = false;
+    list.ReplaceAllRows(optionCount);
     list.SetEnabled(true);
     list.RepaintNow();
 }
 
+// Slots at or beyond optionCount are never read, so they need no clearing.
 void OptionsModel::ResetOptions() {
-    for (auto& option : options) {
-        option.points = 0;
-    }
     optionCount = 0;
     noPointsRow = false;
     list.RemoveAllRows();

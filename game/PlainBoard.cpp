@@ -10,6 +10,11 @@ void PlainList::RemoveAllRows() {
     selectedRow = -1;
 }
 
+void PlainList::ReplaceAllRows(int count) {
+    rowCount = count;
+    selectedRow = -1;
+}
+
 void PlainList::ReplaceRows(int, int removed, int inserted) {
     rowCount += inserted - removed;
     selectedRow = -1;

@@ -24,6 +24,7 @@ class PlainList : public ListControl {
 public:
     void RemoveAllRows() override;
     void AddRow() override { ++rowCount; }
+    void ReplaceAllRows(int count) override;
     void ReplaceRows(int first, int removed, int inserted) override;
     void RowChanged(int) override {}
     void SetEnabled(bool on) override { enabled = on; }

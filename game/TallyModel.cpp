@@ -5,17 +5,29 @@
 
 namespace vorpin {
 
+// The new row follows the current roll's others; the first of a roll brings its
+// separator, and the first of the turn the total as well.
 int TallyModel::AddCombination(const DicePattern& pattern, int points) {
-    auto row = std::make_unique<ComboRow>(pattern, points);
+    ComboRow& row = combos.emplace_back(pattern, points);
     list.SetEnabled(false);
-    row->SetSelectable(1);
-    currentRows.push_back(std::move(row));
-    const int total = RebuildRows();
+    row.SetSelectable(1);
+    currentRows.push_back(&row);
+    const int total = SettleRows();
+    const int first = EarlierBlockSize() + static_cast<int>(currentRows.size()) - 1;
+    if (currentRows.size() > 1) {
+        ShowReplacedRows(first, 0, 1);
+    } else if (earlierRows.empty()) {
+        list.ReplaceRows(0, 0, 3);
+    } else {
+        ShowReplacedRows(first, 0, 2);
+    }
     list.SetEnabled(true);
     list.RepaintNow();
     return total;
 }
 
+// The last row of a roll takes its separator with it, and the last of the turn the
+// total as well.
 std::optional<TallyModel::TakenBack> TallyModel::TakeBackSelected() {
     const auto found = std::find_if(currentRows.begin(), currentRows.end(),
                                     [](const auto& row) { return row->IsSelected() == 1; });
@@ -23,20 +35,38 @@ std::optional<TallyModel::TakenBack> TallyModel::TakeBackSelected() {
         return std::nullopt;
     }
     const DicePattern pattern = (*found)->Pattern();
+    const int first = EarlierBlockSize() + static_cast<int>(found - currentRows.begin());
     currentRows.erase(found);
-    return TakenBack{pattern, RebuildRows()};
+    const int total = SettleRows();
+    if (!currentRows.empty()) {
+        ShowReplacedRows(first, 1, 0);
+    } else if (earlierRows.empty()) {
+        list.ReplaceRows(0, 3, 0);
+    } else {
+        ShowReplacedRows(first, 2, 0);
+    }
+    return TakenBack{pattern, total};
 }
 
+// The current roll's rows join the earlier ones: the separator between the two blocks
+// goes. With no earlier rows every row stays as it is.
 void TallyModel::CommitRoll() {
     if (currentRows.empty()) {
         return;
     }
-    for (auto& row : currentRows) {
+    const int earlierBefore = static_cast<int>(earlierRows.size());
+    for (ComboRow* row : currentRows) {
         row->SetSelectable(0);
-        earlierRows.push_back(std::move(row));
+        earlierRows.push_back(row);
+        earlierTotal += row->Points();
     }
     currentRows.clear();
-    RebuildRows();
+    SettleRows();
+    if (earlierBefore == 0) {
+        list.ReplaceRows(DisplayRowCount(), 0, 0);
+    } else {
+        list.ReplaceRows(earlierBefore, 1, 0);
+    }
     list.RepaintNow();
 }
 
@@ -44,7 +74,9 @@ void TallyModel::ClearTally() {
     list.RemoveAllRows();
     earlierRows.clear();
     currentRows.clear();
-    displayRows.clear();
+    combos.clear();
+    earlierTotal = 0;
+    totalRow.SetTotal(0);
 }
 
 bool TallyModel::HasSelectedCurrent() const {
@@ -55,75 +87,62 @@ bool TallyModel::HasSelectedCurrent() const {
 void TallyModel::SyncSelection() {
     const TallyRow* selected = DisplayRow(list.SelectedRow());
     for (auto& row : currentRows) {
-        row->SetSelected(row.get() == selected ? 1 : 0);
+        row->SetSelected(row == selected ? 1 : 0);
     }
 }
 
+// The rows follow from the blocks themselves: each non-empty block of combinations and
+// its separator, then the total while it is not 0.
 TallyRow* TallyModel::DisplayRow(int index) const {
-    if (index < 0 || index >= DisplayRowCount()) {
+    if (index < 0) {
         return nullptr;
     }
-    return displayRows[static_cast<std::size_t>(index)];
+    auto rest = static_cast<std::size_t>(index);
+    for (const auto* rows : {&earlierRows, &currentRows}) {
+        if (rows->empty()) {
+            continue;
+        }
+        if (rest < rows->size()) {
+            return (*rows)[rest];
+        }
+        if (rest == rows->size()) {
+            return &separatorRow;
+        }
+        rest -= rows->size() + 1;
+    }
+    return rest == 0 && totalRow.Total() != 0 ? &totalRow : nullptr;
+}
+
+int TallyModel::DisplayRowCount() const {
+    const int current = currentRows.empty() ? 0 : static_cast<int>(currentRows.size()) + 1;
+    return EarlierBlockSize() + current + (totalRow.Total() != 0 ? 1 : 0);
 }
 
 int TallyModel::Total() const {
-    int sum = 0;
-    for (const auto* rows : {&earlierRows, &currentRows}) {
-        for (const auto& row : *rows) {
-            sum += row->Points();
-        }
+    int sum = earlierTotal;
+    for (const ComboRow* row : currentRows) {
+        sum += row->Points();
     }
     return sum;
 }
 
-// The rows go into displayRows before their items go into the list, so a list that
-// asks for a new item's height at once finds the row. A rebuild leaves no item
-// selected, so no current row is marked selected afterwards.
-int TallyModel::RebuildRows() {
-    std::vector<TallyRow*> shown;
-    shown.swap(displayRows);
-    const int shownTotal = shown.empty() ? 0 : totalRow.Total();
-    int sum = 0;
-    for (const auto* rows : {&earlierRows, &currentRows}) {
-        for (const auto& row : *rows) {
-            if (row->IsSelectable()) {
-                row->SetSelected(0);
-            }
-            displayRows.push_back(row.get());
-            sum += row->Points();
-        }
-        if (!rows->empty()) {
-            displayRows.push_back(&separatorRow);
-        }
+int TallyModel::SettleRows() {
+    int sum = earlierTotal;
+    for (ComboRow* row : currentRows) {
+        row->SetSelected(0);
+        sum += row->Points();
     }
-    if (sum != 0) {
-        totalRow.SetTotal(sum);
-        displayRows.push_back(&totalRow);
-    }
-    UpdateListRows(shown, shownTotal);
+    totalRow.SetTotal(sum);
     return sum;
 }
 
-// Rows are told apart by what they are: the rows both sequences start with and end
-// with keep their items, the ones between are replaced. The total row ends both when
-// both show one, and is repainted when its total changed.
-void TallyModel::UpdateListRows(const std::vector<TallyRow*>& shown, int shownTotal) {
-    const std::size_t before = shown.size();
-    const std::size_t after = displayRows.size();
-    std::size_t head = 0;
-    while (head < before && head < after && shown[head] == displayRows[head]) {
-        ++head;
-    }
-    std::size_t tail = 0;
-    while (tail < before - head && tail < after - head &&
-           shown[before - 1 - tail] == displayRows[after - 1 - tail]) {
-        ++tail;
-    }
-    list.ReplaceRows(static_cast<int>(head), static_cast<int>(before - head - tail),
-                     static_cast<int>(after - head - tail));
-    if (tail > 0 && displayRows.back() == &totalRow && totalRow.Total() != shownTotal) {
-        list.RowChanged(static_cast<int>(after - 1));
-    }
+int TallyModel::EarlierBlockSize() const {
+    return earlierRows.empty() ? 0 : static_cast<int>(earlierRows.size()) + 1;
+}
+
+void TallyModel::ShowReplacedRows(int first, int removed, int inserted) {
+    list.ReplaceRows(first, removed, inserted);
+    list.RowChanged(DisplayRowCount() - 1);
 }
 
 }  // namespace vorpin

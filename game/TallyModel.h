@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <memory>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -41,21 +41,30 @@ public:
 
     // Row `index` of the list, or none beyond the last row.
     TallyRow* DisplayRow(int index) const;
-    int DisplayRowCount() const { return static_cast<int>(displayRows.size()); }
+    int DisplayRowCount() const;
     // The sum of the points of every kept combination.
     int Total() const;
 
 private:
-    int RebuildRows();
-    // Brings the list's items in step with displayRows, which replaced `shown`; the
-    // items of the rows before and after the change stay.
-    void UpdateListRows(const std::vector<TallyRow*>& shown, int shownTotal);
+    // Clears the `selected` marks of the current roll's rows (a list that changes its
+    // rows leaves none selected) and sets the total; gives the total.
+    int SettleRows();
+    // The rows of the earlier rolls and their separator.
+    int EarlierBlockSize() const;
+    // Tells the list that rows `first` on were replaced and that the total row, which
+    // stays, shows a new total.
+    void ShowReplacedRows(int first, int removed, int inserted);
 
-    std::vector<std::unique_ptr<ComboRow>> earlierRows;
-    std::vector<std::unique_ptr<ComboRow>> currentRows;
-    SeparatorRow separatorRow;
-    TotalRow totalRow;
-    std::vector<TallyRow*> displayRows;
+    // Every combination row of the turn, given back or not, in the order taken: rows stay
+    // where they are until the tally is cleared, which keeps its memory for the next turn.
+    std::deque<ComboRow> combos;
+    std::vector<ComboRow*> earlierRows;
+    std::vector<ComboRow*> currentRows;
+    // Handed out by DisplayRow() for the list to paint; the total row shows while its
+    // total, set by each rebuild, is not 0.
+    mutable SeparatorRow separatorRow;
+    mutable TotalRow totalRow;
+    int earlierTotal = 0;  // the points of earlierRows
     ListControl& list;
 };
 

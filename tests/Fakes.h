@@ -20,6 +20,8 @@ public:
         log += "add ";
         PlainList::AddRow();
     }
+    // Step by step, so that each step is written down.
+    void ReplaceAllRows(int count) override { ListControl::ReplaceAllRows(count); }
     void ReplaceRows(int first, int removed, int inserted) override {
         log += "replace " + std::to_string(first) + " -" + std::to_string(removed) + " +" +
                std::to_string(inserted) + " ";

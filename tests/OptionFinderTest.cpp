@@ -77,5 +77,24 @@ TEST(Finder, OverEveryThrowUsesOnlyDiceInPlayAndOffersAtMostTwelve) {
     EXPECT_EQ(most, 12u);
 }
 
+// The table offers what the rules work out, for every die value from 0 to 7 in every
+// slot.
+TEST(Finder, TableOffersWhatTheRulesOfferForEveryState) {
+    Collector fromTable;
+    Collector fromRules;
+    DiceSet dice{};
+    for (int code = 0; code < 262144; ++code) {  // 8^6
+        for (int slot = 0, rest = code; slot < kDiceCount; ++slot, rest /= 8) {
+            dice[static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(rest % 8);
+        }
+        fromTable.found.clear();
+        fromRules.found.clear();
+        FindScoringOptions(dice, fromTable);
+        FindScoringOptionsByRules(dice, fromRules);
+        ASSERT_EQ(fromTable.found, fromRules.found)
+            << "dice" << testing::Describe({0, dice}).substr(1);
+    }
+}
+
 }  // namespace
 }  // namespace vorpin

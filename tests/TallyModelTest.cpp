@@ -79,6 +79,8 @@ TEST_F(TallyModelTest, UpdatesReplaceOnlyTheRowsThatChanged) {
         const char* shown;
     } steps[] = {
         {"add 500", "disable replace 0 -0 +3 enable repaint ", "+500 - =500"},
+        {"back 0", "replace 0 -3 +0 ", ""},
+        {"add 500", "disable replace 0 -0 +3 enable repaint ", "+500 - =500"},
         {"add 100", "disable replace 1 -0 +1 changed 3 enable repaint ", "+500 +100 - =600"},
         {"commit", "replace 4 -0 +0 repaint ", "500 100 - =600"},
         {"add 50", "disable replace 3 -0 +2 changed 5 enable repaint ", "500 100 - +50 - =650"},

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <stdexcept>
 
 #include "FaceCounts.h"
 

@@ -2,6 +2,7 @@
 #include "Arguments.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@ namespace {
 using Args = std::span<const std::string_view>;
 
 constexpr std::string_view kCommandNames = "options, play, solve, advise or odds";
+constexpr std::array<std::string_view, 5> kCommands{"options", "play", "solve", "advise", "odds"};
 
 std::uint64_t ParseFlagNumber(std::string_view flag, std::string_view value, std::uint64_t least,
                               std::uint64_t most) {
@@ -88,11 +90,31 @@ PlaySettings ParsePlayFlags(Args flags) {
     return settings;
 }
 
+bool IsHelpFlag(std::string_view arg) {
+    return arg == "--help" || arg == "-h";
+}
+
+// Help first, or anywhere after a known command.
+bool AsksForHelp(Args args) {
+    if (IsHelpFlag(args[0])) {
+        return true;
+    }
+    const bool knownCommand =
+        std::find(kCommands.begin(), kCommands.end(), args[0]) != kCommands.end();
+    return knownCommand && std::any_of(args.begin() + 1, args.end(), IsHelpFlag);
+}
+
 }  // namespace
 
 Arguments ParseArguments(Args args) {
     if (args.empty()) {
         throw BadInput("no command given (" + std::string(kCommandNames) + ")");
+    }
+    if (AsksForHelp(args)) {
+        return Arguments{Command::Help, {}, {}};
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        return Arguments{Command::Version, {}, {}};
     }
     if (args[0] == "options") {
         if (args.size() > 1) {
@@ -124,6 +146,7 @@ std::string_view Usage() {
            "                  [--trace] [--check]\n"
            "       vorpin-sim solve | odds\n"
            "       vorpin-sim advise --score B --turn-total T --dice d0 d1 d2 d3 d4 d5\n"
+           "       vorpin-sim --help | -h | --version\n"
            "options: for each line of six die values (0 to 255) prints the rows the options "
            "list shows\n"
            "play: plays N games in a row after seeding the dice with S; --check stops with "

@@ -18,7 +18,7 @@ struct PlaySettings {
     bool check = false;  // --check: the game's rules after every command
 };
 
-enum class Command { Options, Play, Solve, Advise, Odds };
+enum class Command { Options, Play, Solve, Advise, Odds, Help, Version };
 
 struct Arguments {
     Command command = Command::Options;
@@ -29,6 +29,8 @@ struct Arguments {
 inline constexpr std::uint64_t kMostGames = 1'000'000'000;
 
 // The command line after the program name. Throws BadInput when it cannot be used.
+// `--help` or `-h` first, or after a known command, asks for Help; `--version` alone for
+// Version.
 Arguments ParseArguments(std::span<const std::string_view> args);
 
 // A few lines on how to call the simulator.

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "PlayLoop.h"
+#include "SeededRand.h"
 
 namespace vorpin::sim {
 namespace {
@@ -71,8 +71,8 @@ void WriteSummary(const TurnSums& sums, bool withError, OutputBuffer& out) {
 }  // namespace
 
 void RunPlayCommand(const PlaySettings& settings, OutputBuffer& out) {
-    std::srand(settings.seed);
-    PlainBoard board([] { return std::rand(); });
+    SeededRand rand(settings.seed);
+    PlainBoard board([&rand] { return rand.Next(); });
     const auto policy = MakePolicy(settings.policy);
     RollTracer tracer(out);
     GamePlayer player(board, *policy, settings.trace ? &tracer : nullptr);

@@ -6,8 +6,9 @@
 
 namespace vorpin::sim {
 
-// Seeds the C library's generator once and plays the games in a row, writing one line
-// per game, the closing summary, and with tracing one line per roll.
+// Plays the games in a row with the numbers std::rand() gives after std::srand(seed) (see
+// SeededRand), writing one line per game, the closing summary, and with tracing one line
+// per roll.
 // Throws StuckGame, naming the game, when one does not end.
 void RunPlayCommand(const PlaySettings& settings, OutputBuffer& out);
 

@@ -6,7 +6,7 @@
 namespace vorpin::sim {
 
 GameResult GamePlayer::PlayGame() {
-    const Snapshot before = TakeSnapshot(board);
+    const Snapshot before = SnapshotIfChecking();
     board.NewGame();
     Check(before, ScoreCommand::NewGame, "New Game");
     for (long step = 0; step < kStepBudget; ++step) {
@@ -26,12 +26,12 @@ bool GamePlayer::Step() {
         return false;
     }
     if (controller.Options().OptionCount() > 0) {
-        const Snapshot before = TakeSnapshot(board);
+        const Snapshot before = SnapshotIfChecking();
         policy.TakeCombinations(board);
         Check(before, ScoreCommand::Other, "the policy's takes");
     }
     if (board.endTurnButton.IsEnabled() && policy.WantsToBank(board)) {
-        const Snapshot before = TakeSnapshot(board);
+        const Snapshot before = SnapshotIfChecking();
         board.EndTurn();
         Check(before, ScoreCommand::EndTurn, "End Turn");
         return controller.Score() >= TurnController::kWinningScore;
@@ -41,7 +41,7 @@ bool GamePlayer::Step() {
 }
 
 void GamePlayer::PressRoll() {
-    const Snapshot before = TakeSnapshot(board);
+    const Snapshot before = SnapshotIfChecking();
     board.Roll();
     Check(before, ScoreCommand::Other, "Roll");
     ++rolls;
@@ -50,10 +50,12 @@ void GamePlayer::PressRoll() {
     }
 }
 
-void GamePlayer::Check(const Snapshot& before, ScoreCommand command, std::string_view after) const {
-    if (!checking) {
-        return;
-    }
+Snapshot GamePlayer::SnapshotIfChecking() const {
+    return checking ? TakeSnapshot(board) : Snapshot{};
+}
+
+void GamePlayer::ThrowIfBroken(const Snapshot& before, ScoreCommand command,
+                               std::string_view after) const {
     if (const auto broken = BrokenRule(board, before, command)) {
         throw BrokenRuleError("rule broken after " + std::string(after) + " (now turn " +
                               std::to_string(board.controller.Turn()) + "): " + *broken);

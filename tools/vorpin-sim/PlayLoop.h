@@ -59,7 +59,14 @@ private:
     // One step of play; true when it ended the game.
     bool Step();
     void PressRoll();
-    void Check(const Snapshot& before, ScoreCommand command, std::string_view after) const;
+    // The board before a command, for Check(); only while the rules are checked.
+    Snapshot SnapshotIfChecking() const;
+    void Check(const Snapshot& before, ScoreCommand command, std::string_view after) const {
+        if (checking) {
+            ThrowIfBroken(before, command, after);
+        }
+    }
+    void ThrowIfBroken(const Snapshot& before, ScoreCommand command, std::string_view after) const;
 
     PlainBoard& board;
     const Policy& policy;

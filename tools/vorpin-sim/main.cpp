@@ -44,6 +44,12 @@ void RunCommand(const vorpin::sim::Arguments& arguments, vorpin::sim::OutputBuff
         case Command::Odds:
             vorpin::sim::RunOddsCommand(out);
             break;
+        case Command::Help:
+            out.Text(vorpin::sim::Usage());
+            break;
+        case Command::Version:
+            out.Text("vorpin-sim " VORPIN_VERSION "\n");
+            break;
     }
 }
 
