@@ -16,51 +16,23 @@ fail() {
 }
 [ -x "${1:-}" ] || fail "usage: $0 <Vorpin>"
 
-# On a virtual display of its own, tried again when the display does not start (as
-# play_and_close.sh does).
-if [ -z "${VORPIN_E2E_STARTED:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
-    done
-    started=$(mktemp -d)
-    trap 'rm -rf "$started"' EXIT
-    for _ in 1 2 3; do
-        status=0
-        VORPIN_E2E_STARTED=$started/started xvfb-run -a -s "-screen 0 1024x768x24" \
-            "$(realpath "$0")" "$(realpath "$1")" || status=$?
-        [ "$status" -ne 0 ] && [ ! -e "$started/started" ] || exit "$status"
-    done
-    fail "xvfb-run could not start a virtual display"
-fi
-touch "$VORPIN_E2E_STARTED"
+# shellcheck source-path=SCRIPTDIR source=session.sh
+. "$(dirname "$(realpath "$0")")/session.sh"
+on_own_display "$(realpath "$0")" "$(realpath "$1")"
 # shellcheck source-path=SCRIPTDIR source=screen.sh
 . "$(dirname "$(realpath "$0")")/screen.sh"
 
 tmp=$(mktemp -d)
 pid=""
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
-command -v sqlite3 >/dev/null || fail "sqlite3 is not installed (see scripts/install-deps)"
-export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime XDG_DATA_HOME=$tmp/data
+needs sqlite3
+fresh_profile "$tmp"
+export XDG_DATA_HOME=$tmp/data
 history=$XDG_DATA_HOME/Tarnwick/Vorpin/history.sqlite
-mkdir "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
 "$1" >"$tmp/vorpin.log" 2>&1 &
 pid=$!
 
-# within_5s PROBLEM COMMAND...: runs COMMAND until it succeeds, failing after about 5 s.
-within_5s() {
-    for _ in $(seq 50); do
-        if "${@:2}"; then return 0; fi
-        sleep 0.1
-    done
-    fail "$1"
-}
-shows() {
-    window=$(xdotool search --onlyvisible --name '^Tarnwick VORPIN Dice Game$' 2>/dev/null |
-        head -n 1)
-    [ -n "$window" ]
-}
-within_5s "no game window" shows
+wait_until 10 "no game window" game_window "$pid"
 
 # The board's origin: on the title screen the board is the window's only white (as
 # take_option.sh finds it).
@@ -71,10 +43,10 @@ titled() {
     [ "$x0" -ge 0 ] &&
         read -r _ _ _ y0 _ <<<"$(region "$tmp/window.png" $((x0 + 1)) 0 1 200 "$white")"
 }
-within_5s "no title screen" titled
+wait_until 5 "no title screen" titled
 xdotool windowfocus --sync "$window" key F2 key F3
 coach() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
-within_5s "F3 opened no Coach" coach Coach
+wait_until 5 "F3 opened no Coach" coach Coach
 
 # Enter on whatever other window of the game has come up: the high-score name, the table.
 answer() {
