@@ -9,9 +9,9 @@
 namespace vorpin {
 namespace {
 
-SettingsProfile WindowsProfile() {
+SettingsProfile CoachProfile() {
     return SettingsProfile(SettingsProfile::kMaker,
-                           QCoreApplication::applicationName() + QStringLiteral(" Windows"));
+                           QCoreApplication::applicationName() + QStringLiteral(" Coach"));
 }
 
 constexpr std::int32_t kNowhere = INT32_MIN;
@@ -19,7 +19,7 @@ constexpr std::int32_t kNowhere = INT32_MIN;
 }  // namespace
 
 ToolWindowPlace LoadToolWindowPlace(const QString& window) {
-    SettingsProfile profile = WindowsProfile();
+    SettingsProfile profile = CoachProfile();
     ToolWindowPlace place;
     place.open = profile.GetProfileInt(window, QStringLiteral("Open"), 0) == 1;
     const int left = profile.GetProfileInt(window, QStringLiteral("Left"), kNowhere);
@@ -31,7 +31,7 @@ ToolWindowPlace LoadToolWindowPlace(const QString& window) {
 }
 
 bool SaveToolWindowPlace(const QString& window, const ToolWindowPlace& place) {
-    SettingsProfile profile = WindowsProfile();
+    SettingsProfile profile = CoachProfile();
     profile.WriteProfileInt(window, QStringLiteral("Open"), place.open ? 1 : 0);
     if (place.position) {
         profile.WriteProfileInt(window, QStringLiteral("Left"), place.position->x());

@@ -8,7 +8,7 @@
 namespace vorpin {
 
 // Whether a tool window was open and where, kept between runs in a profile of its own
-// (the application's name followed by " Windows"), never beside the game's records.
+// (the application's name followed by " Coach"), never beside the game's records.
 struct ToolWindowPlace {
     bool open = false;
     std::optional<QPoint> position;
