@@ -86,13 +86,33 @@ QString Unquoted(QStringView inner) {
     return text;
 }
 
+// A key holds no '=' on its line, since the first one ends it; one that came from a
+// section's name (where '=' may stand) is written with it as %3D, and '%' as %25.
+QString EscapedKey(QString key) {
+    return key.replace(u'%', QStringLiteral("%25")).replace(u'=', QStringLiteral("%3D"));
+}
+
+QString UnescapedKey(QStringView key) {
+    QString text;
+    for (qsizetype at = 0; at < key.size(); ++at) {
+        const QStringView code = key.mid(at, 3);
+        if (code.compare(u"%3D", Qt::CaseInsensitive) == 0 || code == u"%25") {
+            text += code == u"%25" ? u'%' : u'=';
+            at += 2;
+        } else {
+            text += key[at];
+        }
+    }
+    return text;
+}
+
 // "section/key" with empty parts dropped. The section "General" holds the keys that
 // have no section; a section really named so stands in the file as "%General".
 QString FullKey(const QString& section, QStringView key) {
     const QString group = section == kTopLevelSection  ? QString()
                           : section == kEscapedGeneral ? kTopLevelSection
                                                        : section;
-    QString path = group + u'/' + key.toString();
+    QString path = group + u'/' + UnescapedKey(key);
     path.replace(u'\\', u'/');
     return path.split(u'/', Qt::SkipEmptyParts).join(u'/');
 }
@@ -168,7 +188,7 @@ bool Write(QIODevice& device, const QSettings::SettingsMap& map) {
             header = keyHeader;
         }
         const qsizetype slash = it.key().indexOf(u'/');
-        const QString key = it.key().mid(slash + 1).replace(u'/', u'\\');
+        const QString key = EscapedKey(it.key().mid(slash + 1).replace(u'/', u'\\'));
         text += key + u'=' + FormatValue(it.value()) + u'\n';
     }
     return device.write(text.toUtf8()) >= 0;

@@ -403,11 +403,12 @@ TEST(SettingsStore, OfTwoCopiesTheOneClosedLastDecides) {
 namespace vorpin {
 namespace {
 
-// What a save writes reads back as the same keys: a section really named General, and
-// empty parts of a path, keep their meaning.
+// What a save writes reads back as the same keys: a section really named General, empty
+// parts of a path, and an = or % in a key keep their meaning.
 TEST(SettingsFileKeys, MeanTheSameAfterASave) {
     for (const char* text : {"[General/1.0]\nSettings\\SNUM1=7\n", "[/1.0]\nSettings\\LASTNAME=x\n",
-                             "[General]\nplain=1\n[%General]\nreal=2\n", "[a]\n\\\\b\\=3\n"}) {
+                             "[General]\nplain=1\n[%General]\nreal=2\n", "[a]\n\\\\b\\=3\n",
+                             "[1.0\\Settings\\STURN2=[x]\nstray=1\n", "[a]\nb%3D%25c=4\n"}) {
         const QSettings::SettingsMap first = ReadText(text);
         QBuffer written;
         written.open(QIODevice::WriteOnly);
