@@ -4,7 +4,7 @@
 ; lists under installed apps. Uninstalling removes the program, its Start menu entry and
 ; that listing; the player's records under HKCU\Software\Tarnwick stay.
 ; makensis -DVERSION=1.0.0 -DSTAGE=<folder with the files> -DICON=<.ico> -DOUTFILE=<setup.exe>
-Unicode true
+Target amd64-unicode  ; a 64-bit installer for the 64-bit game
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
