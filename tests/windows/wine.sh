@@ -97,38 +97,53 @@ within() {
     [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]
 }
 
-# The board is the only white on the title screen: its left edge is the first white
-# pixel half-way down the window, its top the first white pixel just inside that edge.
-# Sets board_x and board_y.
+# longest_white IMAGE X Y W H: "start length" of the longest unbroken run of white pixels
+# along a row (H = 1) or a column (W = 1), with start counted in the whole image.
+longest_white() {
+    local along=1
+    [ "$4" -ne 1 ] || along=2
+    pixels "$@" | awk -v along="$along" '
+        $3 == 255 && $4 == 255 && $5 == 255 {
+            if (!run++) start = $along
+            if (run > best) { best = run; best_start = start }
+            next
+        }
+        { run = 0 }
+        END { print best_start + 0, best + 0 }'
+}
+
+# The title screen's board is the longest white run along a row near the window's bottom
+# (Wine's menu bar and window edges may be white too); its top and height are those of
+# the white run down the column just inside its left edge. Sets board_x, board_y,
+# board_width and board_height.
 board_shows() {
-    local width height found
+    local width height
     shot title
     read -r width height <<<"$(identify -format '%w %h' "$tmp/title.png")"
-    read -r found board_x _ <<<"$(region "$tmp/title.png" 0 $((height / 2)) "$width" 1 "$white")"
-    [ "$found" -gt 0 ] || return 1
-    read -r _ _ _ board_y _ <<<"$(region "$tmp/title.png" $((board_x + 1)) 0 1 "$height" "$white")"
+    read -r board_x board_width <<<"$(longest_white "$tmp/title.png" 0 $((height - 12)) "$width" 1)"
+    [ "$board_width" -ge 100 ] || return 1
+    read -r board_y board_height <<<"$(longest_white "$tmp/title.png" $((board_x + 1)) 0 1 "$height")"
 }
 
 # check_title_screen: a white 500 x 402 board with the logo at the top, a blue first line
 # and below it the red "Press F2 to begin", both centred on the board.
 check_title_screen() {
     wait_until 20 "the title screen did not show" board_shows
+    [ "${board_width}x$board_height" = 500x402 ] ||
+        fail "the title screen's white board is ${board_width}x$board_height, not 500x402"
     local title=$tmp/title-board.png
-    convert "$tmp/title.png" -crop "502x404+$((board_x - 1))+$((board_y - 1))" +repage "$title"
-    # The board's own pixels are white from edge to edge, the ones around it are not.
-    [ "$(count "$title" 1 397 500 1 "$white")" -eq 500 ] && [ "$(count "$title" 2 1 1 402 "$white")" -eq 402 ] ||
+    convert "$tmp/title.png" -crop "500x402+$board_x+$board_y" +repage "$title"
+    [ "$(count "$title" 0 395 500 1 "$white")" -eq 500 ] ||
         fail "the title screen's board is not white from edge to edge"
-    [ "$(count "$title" 501 1 1 402 "$white")" -eq 0 ] && [ "$(count "$title" 1 403 500 1 "$white")" -eq 0 ] ||
-        fail "the white board is larger than 500 x 402"
     local logo blues blue_left blue_right blue_bottom reds red_left red_right red_top centre
-    logo=$(count "$title" 1 1 500 100 "!($white)")
+    logo=$(count "$title" 0 0 500 100 "!($white)")
     [ "$logo" -ge 500 ] || fail "no logo at the top of the title screen ($logo coloured pixels)"
-    read -r blues blue_left blue_right _ blue_bottom <<<"$(region "$title" 1 101 500 200 'b >= 200 && r <= 80 && g <= 80')"
-    read -r reds red_left red_right red_top _ <<<"$(region "$title" 1 101 500 200 'r >= 200 && g <= 80 && b <= 80')"
+    read -r blues blue_left blue_right _ blue_bottom <<<"$(region "$title" 0 100 500 200 'b >= 200 && r <= 80 && g <= 80')"
+    read -r reds red_left red_right red_top _ <<<"$(region "$title" 0 100 500 200 'r >= 200 && g <= 80 && b <= 80')"
     [ "$blues" -ge 50 ] || fail "no blue first line on the title screen"
     [ "$reds" -ge 50 ] || fail "no red \"Press F2 to begin\" line on the title screen"
     [ "$red_top" -gt "$blue_bottom" ] || fail "the red line is not below the blue one on the title screen"
-    for centre in $(((blue_left + blue_right) / 2 - 1)) $(((red_left + red_right) / 2 - 1)); do
+    for centre in $(((blue_left + blue_right) / 2)) $(((red_left + red_right) / 2)); do
         within "$centre" 250 260 || fail "a line of the title screen is centred on x=$centre, not 255"
     done
 }
