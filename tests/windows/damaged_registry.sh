@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the Windows build under Wine with registry values of the wrong types and sizes
 # beside good ones. Each bad value loads as its own default and the good ones as stored,
-# which shows in what the game writes back when it closes.
+# which shows in what the game writes back when it closes. A renamed copy of the game
+# keeps its records under its own name.
 # usage: damaged_registry.sh <Vorpin.exe>
 set -eu
 here=$(dirname "$(realpath "$0")")
@@ -11,7 +12,9 @@ here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
 . "$here/../e2e/screen.sh"
 
-[ $# -eq 1 ] && [ -f "$1" ] || fail "usage: $0 <Vorpin.exe>"
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    fail "usage: $0 <Vorpin.exe>"
+fi
 on_virtual_display "$0" "$(realpath "$1")"
 new_prefix
 
@@ -49,4 +52,14 @@ sed -i -e 's/^SNAME3 REG_SZ .*/SNAME3 REG_SZ /' -e 's/^SNUM3 .*/SNUM3 REG_DWORD 
     -e 's/^STURN3 .*/STURN3 REG_DWORD 0x5/' -e 's/^SNAME4 .*/SNAME4 REG_SZ Kept Name/' \
     -e 's/^SNUM4 .*/SNUM4 REG_DWORD 0x1234/' "$tmp/expected"
 check_settings "$tmp/expected"
-echo "PASS: damaged values loaded as their defaults, good ones as stored"
+
+# Renamed, the game keeps its records under its new name and leaves the old ones alone.
+cp "$1" "$tmp/Other.exe"
+start_game "$tmp/Other.exe"
+close_through_menu
+expected_settings "$tmp/other-expected"
+registry_values 'HKCU\Software\Tarnwick\Other\1.0\Settings' >"$tmp/other-written"
+diff "$tmp/other-expected" "$tmp/other-written" >&2 ||
+    fail "Other.exe did not write its defaults under Tarnwick\Other (< expected, > written)"
+check_settings "$tmp/expected"
+echo "PASS: damaged values loaded as their defaults, good ones as stored; a renamed copy keeps its own"

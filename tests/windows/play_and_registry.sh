@@ -11,7 +11,9 @@ here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
 . "$here/../e2e/screen.sh"
 
-[ $# -eq 1 ] && [ -f "$1" ] || fail "usage: $0 <Vorpin.exe>"
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    fail "usage: $0 <Vorpin.exe>"
+fi
 on_virtual_display "$0" "$(realpath "$1")"
 new_prefix
 

@@ -152,6 +152,14 @@ visible_windows() {
     xdotool search --onlyvisible --name '' 2>/dev/null | wc -l
 }
 
+more_windows_than() {
+    [ "$(visible_windows)" -gt "$1" ]
+}
+
+game_exited() {
+    ! game_runs
+}
+
 # close_through_menu: Game > Exit with the keyboard (Alt+G, x); the game must end with
 # status 0 within 30 s.
 close_through_menu() {
@@ -159,10 +167,8 @@ close_through_menu() {
     timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
     before=$(visible_windows)
     xdotool key alt+g
-    menu_shows() { [ "$(visible_windows)" -gt "$before" ]; }
-    wait_until 10 "the Game menu did not open with Alt+G" menu_shows
+    wait_until 10 "the Game menu did not open with Alt+G" more_windows_than "$before"
     xdotool key x
-    game_exited() { ! game_runs; }
     wait_until 30 "Vorpin still runs 30 s after Game > Exit" game_exited
     local status=0
     wait "$game_pid" || status=$?
