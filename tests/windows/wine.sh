@@ -149,7 +149,7 @@ check_title_screen() {
 }
 
 visible_windows() {
-    xdotool search --onlyvisible --name '' 2>/dev/null | wc -l
+    xdotool search --onlyvisible --class '' 2>/dev/null | wc -l
 }
 
 more_windows_than() {
