@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DiceGameApp.h"
 
+#include <QFontDatabase>
 #include <QIcon>
+#include <cstdio>
 
 #include "FirstPaintProbe.h"
 #include "GameBoard.h"
@@ -12,6 +14,20 @@
 #endif
 
 namespace vorpin {
+namespace {
+
+// On Windows the game brings the board's font with it and draws its controls in the
+// classic Windows look; elsewhere the system's own DejaVu Sans and style serve.
+void UseOwnLook() {
+#ifdef Q_OS_WIN
+    if (QFontDatabase::addApplicationFont(QStringLiteral(VORPIN_BOARD_FONT)) < 0) {
+        std::fprintf(stderr, "Vorpin: the board's font could not be loaded\n");
+    }
+    QApplication::setStyle(QStringLiteral("Windows"));
+#endif
+}
+
+}  // namespace
 
 DiceGameApp::DiceGameApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -23,6 +39,7 @@ DiceGameApp::~DiceGameApp() {
 
 bool DiceGameApp::InitInstance() {
     setOrganizationName(SettingsProfile::kMaker);  // the maker's key for the settings
+    UseOwnLook();
     frame = std::make_unique<MainFrame>();
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {

@@ -11,7 +11,7 @@
 namespace vorpin {
 namespace {
 
-std::string_view Environment(const char* name) {
+[[maybe_unused]] std::string_view Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
 }

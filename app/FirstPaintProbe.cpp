@@ -14,8 +14,11 @@ namespace vorpin {
 namespace {
 
 // Milliseconds since the process started, to the kernel's clock tick (10 ms as a rule);
-// -1 where /proc/self/stat cannot be read.
+// -1 where /proc/self/stat cannot be read (as on Windows).
 double MillisecondsSinceStart() {
+#ifdef _WIN32
+    return -1;
+#else
     std::ifstream file("/proc/self/stat");
     std::string stat;
     std::getline(file, stat);
@@ -36,6 +39,7 @@ double MillisecondsSinceStart() {
     const double started = std::stod(stat.substr(at)) / static_cast<double>(ticksPerSecond);
     return (static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9 - started) *
            1000;
+#endif
 }
 
 // The wall clock in microseconds, for a driver that noted when it started the

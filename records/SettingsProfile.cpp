@@ -7,16 +7,19 @@
 
 #include "SettingsFile.h"
 
+#ifdef Q_OS_WIN
+#include "RegistryProfile.h"
+#endif
+
 namespace vorpin {
 namespace {
 
-QSettings::Format StoreFormat() {
+// Where the game's records live: the registry on Windows, the settings file elsewhere.
 #ifdef Q_OS_WIN
-    return QSettings::NativeFormat;
+using StoredProfile = RegistryProfile;
 #else
-    return SettingsFileFormat();
+using StoredProfile = SettingsProfile;
 #endif
-}
 
 }  // namespace
 
@@ -25,8 +28,8 @@ const QString SettingsProfile::kMaker = QStringLiteral("Tarnwick");
 SettingsProfile::SettingsProfile() : SettingsProfile(kMaker, QCoreApplication::applicationName()) {}
 
 SettingsProfile::SettingsProfile(const QString& maker, const QString& application)
-    : settings(
-          std::make_unique<QSettings>(StoreFormat(), QSettings::UserScope, maker, application)) {}
+    : settings(std::make_unique<QSettings>(SettingsFileFormat(), QSettings::UserScope, maker,
+                                           application)) {}
 
 std::optional<std::int32_t> ParseProfileInt(const QVariant& value) {
     static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]{1,10}$"));
@@ -128,12 +131,12 @@ bool SettingsProfile::Commit(QString& error) {
 namespace vorpin {
 
 void LoadStoredRecords(GameRecords& records) {
-    SettingsProfile profile;
+    StoredProfile profile;
     records.LoadSettings(profile);
 }
 
 bool SaveStoredRecords(const GameRecords& records) {
-    SettingsProfile profile;
+    StoredProfile profile;
     QString error;
     if (records.SaveSettings(profile) && profile.Commit(error)) {
         return true;

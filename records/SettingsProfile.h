@@ -8,9 +8,9 @@
 
 namespace vorpin {
 
-// The per-user profile: the registry key Software\<maker>\<application> on Windows, the
-// file ~/.config/<maker>/<application>.conf elsewhere. Value names are matched whatever
-// their case, as the registry does, and written as the caller spells them. Writes are gathered and
+// The per-user settings file, ~/.config/<maker>/<application>.conf, which holds the game's
+// records on systems without a registry. Value names are matched whatever their case, as
+// the registry does, and written as the caller spells them. Writes are gathered and
 // replace the stored values together, in one atomic step, at Commit().
 class SettingsProfile final : public Profile {
 public:
@@ -57,10 +57,11 @@ namespace vorpin {
 
 class GameRecords;
 
-// Reads the records from the application's profile, each value with its own default.
+// Reads the records from the application's profile (the registry on Windows, the settings
+// file elsewhere), each value with its own default.
 void LoadStoredRecords(GameRecords& records);
-// Writes them back in one step. When that fails, says so in one line on standard error
-// and returns false; nothing else stops.
+// Writes them back (in one step to the settings file). When that fails, says so in one line on
+// standard error and returns false; nothing else stops.
 bool SaveStoredRecords(const GameRecords& records);
 
 }  // namespace vorpin
