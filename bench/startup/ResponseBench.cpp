@@ -296,6 +296,21 @@ void BM_RollToPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_RollToPaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// Row 0 of the options taken with the take arrow, timed to everything repainted; false
+// when the arrow stayed disabled.
+bool TimedTake(benchmark::State& state, Spread& spread, PaintTally& painted) {
+    table->Paints().Reset();
+    const auto start = Clock::now();
+    const bool taken = table->Take();
+    const double seconds = Seconds(Clock::now() - start);
+    state.SetIterationTime(seconds);
+    if (taken) {
+        spread.Add(seconds);
+        painted.Add(*table);
+    }
+    return taken;
+}
+
 // Row 0 of the options selected and the take arrow clicked, to everything repainted;
 // the roll before it is untimed.
 void BM_TakeToPaint(benchmark::State& state) {
@@ -307,17 +322,10 @@ void BM_TakeToPaint(benchmark::State& state) {
             state.SkipWithError("no roll offered anything to take");
             break;
         }
-        table->Paints().Reset();
-        const auto start = Clock::now();
-        const bool taken = table->Take();
-        const double seconds = Seconds(Clock::now() - start);
-        state.SetIterationTime(seconds);
-        if (!taken) {
+        if (!TimedTake(state, spread, painted)) {
             state.SkipWithError("the take arrow stayed disabled");
             break;
         }
-        spread.Add(seconds);
-        painted.Add(*table);
     }
     painted.Report(state);
     spread.Report(state);
@@ -342,17 +350,10 @@ void BM_TakeWithTallyRows(benchmark::State& state) {
             state.SkipWithError("the give-back arrow stayed disabled");
             break;
         }
-        table->Paints().Reset();
-        const auto start = Clock::now();
-        const bool taken = table->Take();
-        const double seconds = Seconds(Clock::now() - start);
-        state.SetIterationTime(seconds);
-        if (!taken || table->TallyRows() != rows) {
+        if (!TimedTake(state, spread, painted) || table->TallyRows() != rows) {
             state.SkipWithError("the take did not bring the tally back to its rows");
             break;
         }
-        spread.Add(seconds);
-        painted.Add(*table);
     }
     painted.Report(state);
     spread.Report(state);
