@@ -137,8 +137,11 @@ void BoardList::AddRow() {
     changingRows = false;
 }
 
+// Painting pauses while the rows change. Turning it back on this way, not with
+// setUpdatesEnabled(), does not repaint the whole list and its scroll bar once more: the
+// rules repaint the rows right after (RepaintNow), and the scroll bar follows its range.
 void BoardList::SetEnabled(bool enabled) {
-    setUpdatesEnabled(enabled);
+    setAttribute(Qt::WA_UpdatesDisabled, !enabled);
 }
 
 void BoardList::RepaintNow() {

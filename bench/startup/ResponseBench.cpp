@@ -189,6 +189,9 @@ public:
             return false;
         }
         takeBackArrow->click();
+        // The give-back leaves the focus in the tally; a player's next take starts with a
+        // click on an option, which brings it back to the options list before the take.
+        options->setFocus();
         Flush();
         return true;
     }
