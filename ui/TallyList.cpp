@@ -63,13 +63,11 @@ public:
         description = DescribeDiceUsed(row.Pattern()) +
                       (row.IsSelectable() ? QStringLiteral(", can be given back")
                                           : QStringLiteral(", from an earlier roll"));
-        selectable = row.IsSelectable() != 0;
     }
     void Visit(SeparatorRow&) override { text = QStringLiteral("separator"); }
     void Visit(TotalRow& row) override { text = kTurnTotal + u' ' + QString::number(row.Total()); }
     QString text;
     QString description;
-    bool selectable = false;
 };
 
 RowWords Words(const TallyModel& model, int row) {
@@ -120,8 +118,9 @@ QString TallyList::RowDescription(int row) const {
     return Words(*model, row).description;
 }
 
+// Asked of every row after each change of rows, so it builds no words.
 bool TallyList::RowSelectable(int row) const {
-    return Words(*model, row).selectable;
+    return CurrentCombination(model->DisplayRow(row)) != nullptr;
 }
 
 }  // namespace vorpin
