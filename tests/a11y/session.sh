@@ -64,7 +64,7 @@ for _ in $(seq 100); do
     xdotool search --name '^Tarnwick VORPIN Dice Game$' >/dev/null 2>&1 && break
     sleep 0.1
 done
-if ! kill -0 "$vorpin" 2>/dev/null && grep -q 'could not connect to display' "$tmp/vorpin.log"; then
+if ! kill -0 "$vorpin" 2>/dev/null && grep -q -e 'could not connect to display' -e 'no display: cannot open display' "$tmp/vorpin.log"; then
     exit 1
 fi
 touch "$VORPIN_A11Y_STARTED"
