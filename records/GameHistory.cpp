@@ -265,14 +265,23 @@ GameHistory::Outcome GameHistory::Write(const strategy::GameReview& review,
 }
 
 std::vector<RecordedGame> GameHistory::Games() {
+    return SelectGames(QString());
+}
+
+std::vector<RecordedGame> GameHistory::SelectGames(const QString& where, qint64 id) {
     std::vector<RecordedGame> games;
     if (!Open()) {
         Complain(QStringLiteral("could not be read: ") + failure);
         return games;
     }
     QSqlQuery query(QSqlDatabase::database(connection, false));
-    if (!query.exec(QStringLiteral("SELECT id, finished, turns, score, expected, skill_cost, "
-                                   "luck FROM games ORDER BY id"))) {
+    query.prepare(QStringLiteral("SELECT id, finished, turns, score, expected, skill_cost, "
+                                 "luck FROM games ") +
+                  where + QStringLiteral(" ORDER BY id"));
+    if (!where.isEmpty()) {
+        query.addBindValue(id);
+    }
+    if (!query.exec()) {
         Fail(query);
         Complain(QStringLiteral("could not be read: ") + failure);
         return games;
@@ -290,15 +299,11 @@ std::vector<RecordedGame> GameHistory::Games() {
 }
 
 std::optional<strategy::GameReview> GameHistory::Review(qint64 id) {
-    std::optional<strategy::GameReview> review;
-    for (const RecordedGame& game : Games()) {
-        if (game.id == id) {
-            review = game.review;
-        }
+    const std::vector<RecordedGame> found = SelectGames(QStringLiteral("WHERE id = ?"), id);
+    if (found.empty()) {
+        return std::nullopt;
     }
-    if (!review) {
-        return review;
-    }
+    std::optional<strategy::GameReview> review = found.front().review;
     QSqlQuery query(QSqlDatabase::database(connection, false));
     query.prepare(
         QStringLiteral("SELECT turn, banked, turn_total, dice, taken, action, "

@@ -55,6 +55,9 @@ private:
     Outcome Migrate();
     Outcome Write(const strategy::GameReview& review, const QDateTime& finished);
     Outcome Fail(const QSqlQuery& query);
+    // The games that `where` (an SQL condition on one bound id, or empty) picks, oldest
+    // first, without their decisions.
+    std::vector<RecordedGame> SelectGames(const QString& where, qint64 id = 0);
     void Close();
     bool MoveAside();
     void Complain(const QString& what);
