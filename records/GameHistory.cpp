@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameHistory.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 #include <cstdio>
 
@@ -14,6 +16,21 @@ namespace vorpin {
 namespace {
 
 // SQLite's result codes for a file that is no database, or a damaged one.
+// Switching to the write-ahead log needs the file to itself, and SQLite answers "busy"
+// at once there rather than waiting out its busy timeout (as when another copy is making
+// the same new file); the switch is asked for again until that timeout has passed.
+bool SwitchToWriteAheadLog(QSqlQuery& query, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) {
+        const bool busy = query.lastError().nativeErrorCode() == QLatin1String("5");
+        if (!busy || deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(5);
+    }
+    return true;
+}
+
 bool IsDamage(const QSqlError& error) {
     const QString code = error.nativeErrorCode();
     return code == QLatin1String("11") || code == QLatin1String("26");
@@ -136,10 +153,9 @@ GameHistory::Outcome GameHistory::OpenOnce() {
         return IsDamage(db.lastError()) ? Outcome::Damaged : Outcome::Failed;
     }
     QSqlQuery query(db);
-    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA foreign_keys = ON"}) {
-        if (!query.exec(QLatin1String(pragma))) {
-            return Fail(query);
-        }
+    if (!SwitchToWriteAheadLog(query, busyTimeoutMs) ||
+        !query.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
+        return Fail(query);
     }
     return Migrate();
 }
