@@ -144,10 +144,13 @@ void BoardList::SetEnabled(bool enabled) {
     setAttribute(Qt::WA_UpdatesDisabled, !enabled);
 }
 
+// The view would lay out changed rows a moment later and paint them again then; laid
+// out first, they are painted once, as they now are.
 void BoardList::RepaintNow() {
     changingRows = true;
     MarkSelectableRows();
     changingRows = false;
+    executeDelayedItemsLayout();
     viewport()->repaint();
 }
 

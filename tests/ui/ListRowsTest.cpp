@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -189,6 +190,51 @@ TEST(TallyRows, AnUpdateKeepsTheRowsItDoesNotChange) {
         afresh.Shown();
         afresh.list.verticalScrollBar()->setValue(bar.value());
         EXPECT_EQ(afresh.Shown(), shown);
+    }
+}
+
+// Counts the paint events a widget receives.
+class PaintCount final : public QObject {
+public:
+    explicit PaintCount(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int paints = 0;
+};
+
+// Each change of rows is painted in full while the change is made: what the rules show
+// next (a lost turn, a bank) never follows an empty or half-laid-out list.
+TEST(ListRepaints, ShowTheNewRowsAtOnceAndLeaveNothingForLater) {
+    Tally tally;
+    Options options;
+    const DicePattern five = {0, 0, 0, 0, 5, 0};
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"options of a roll", [&] { options.model.FindOptions(5, 1, 3, 1, 5, 4); }},
+        {"first take", [&] { tally.model.AddCombination(five, 50); }},
+        {"second take", [&] { tally.model.AddCombination(five, 50); }},
+        {"roll kept", [&] { tally.model.CommitRoll(); }},
+        {"take after a roll", [&] { tally.model.AddCombination(five, 50); }},
+    };
+    const auto settle = [] {
+        for (int pass = 0; pass < 5; ++pass) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tally.list));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&options.list));
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        settle();
+        PaintCount tallyPaints(*tally.list.viewport());
+        PaintCount optionPaints(*options.list.viewport());
+        step();
+        const int atOnce = tallyPaints.paints + optionPaints.paints;
+        EXPECT_EQ(atOnce, 1);
+        settle();
+        EXPECT_EQ(tallyPaints.paints + optionPaints.paints, atOnce) << "painted again later";
     }
 }
 
