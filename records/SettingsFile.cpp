@@ -3,6 +3,7 @@
 
 #include <QIODevice>
 #include <algorithm>
+#include <optional>
 
 namespace vorpin {
 namespace settings_file {
@@ -86,22 +87,69 @@ QString Unquoted(QStringView inner) {
     return text;
 }
 
-// A key holds no '=' on its line, since the first one ends it; one that came from a
-// section's name (where '=' may stand) is written with it as %3D, and '%' as %25.
-QString EscapedKey(QString key) {
-    return key.replace(u'%', QStringLiteral("%25")).replace(u'=', QStringLiteral("%3D"));
+enum class NameKind { kSection, kKey };
+
+// Whether reading would drop the character or take it for something else: '%' (which
+// starts an escape), a character that cannot stand on a line as it is, whitespace at
+// either end (lines, sections and keys are trimmed), in a key the '=' that would end it,
+// and at a key's start what would make its line a comment.
+bool NeedsEscape(QStringView name, qsizetype at, NameKind kind) {
+    const QChar c = name[at];
+    const bool atEnd = at == 0 || at == name.size() - 1;
+    const bool key = kind == NameKind::kKey;
+    return c == u'%' || !c.isPrint() || (atEnd && c.isSpace()) || (key && c == u'=') ||
+           (key && at == 0 && QStringView(u";#").contains(c));
 }
 
-QString UnescapedKey(QStringView key) {
+// A section's or a key's name as written: each character that reading would lose or
+// misread stands as '%' and two hex digits, or "%U" and four.
+QString EscapedName(QStringView name, NameKind kind) {
     QString text;
-    for (qsizetype at = 0; at < key.size(); ++at) {
-        const QStringView code = key.mid(at, 3);
-        if (code.compare(u"%3D", Qt::CaseInsensitive) == 0 || code == u"%25") {
-            text += code == u"%25" ? u'%' : u'=';
-            at += 2;
+    for (qsizetype at = 0; at < name.size(); ++at) {
+        const char16_t code = name[at].unicode();
+        if (!NeedsEscape(name, at, kind)) {
+            text += name[at];
+        } else if (code < 0x100) {
+            text += QStringLiteral("%%1").arg(code, 2, 16, QLatin1Char('0')).toUpper();
         } else {
-            text += key[at];
+            text += QStringLiteral("%U%1").arg(code, 4, 16, QLatin1Char('0')).toUpper();
         }
+    }
+    return text;
+}
+
+// The character that `digits` (hex digits only) stand for.
+std::optional<QChar> HexCode(QStringView digits, qsizetype count) {
+    if (digits.size() < count) {
+        return std::nullopt;
+    }
+    char16_t code = 0;
+    for (const QChar digit : digits.first(count)) {
+        const qsizetype value = QStringView(u"0123456789abcdef").indexOf(digit.toLower());
+        if (value < 0) {
+            return std::nullopt;
+        }
+        code = static_cast<char16_t>(code * 16 + value);
+    }
+    return QChar(code);
+}
+
+// A name as read: "%XX" and "%UXXXX" stand for the character with that code; any other
+// '%' for itself.
+QString UnescapedName(QStringView name) {
+    QString text;
+    for (qsizetype at = 0; at < name.size(); ++at) {
+        if (name[at] == u'%') {
+            const bool wide = name.mid(at + 1).startsWith(u'U');
+            const qsizetype count = wide ? 4 : 2;
+            const qsizetype first = at + (wide ? 2 : 1);
+            if (const auto code = HexCode(name.mid(first), count)) {
+                text += *code;
+                at = first + count - 1;
+                continue;
+            }
+        }
+        text += name[at];
     }
     return text;
 }
@@ -111,8 +159,8 @@ QString UnescapedKey(QStringView key) {
 QString FullKey(const QString& section, QStringView key) {
     const QString group = section == kTopLevelSection  ? QString()
                           : section == kEscapedGeneral ? kTopLevelSection
-                                                       : section;
-    QString path = group + u'/' + UnescapedKey(key);
+                                                       : UnescapedName(section);
+    QString path = group + u'/' + UnescapedName(key);
     path.replace(u'\\', u'/');
     return path.split(u'/', Qt::SkipEmptyParts).join(u'/');
 }
@@ -120,8 +168,11 @@ QString FullKey(const QString& section, QStringView key) {
 QString SectionHeader(const QString& key) {
     const qsizetype slash = key.indexOf(u'/');
     const QString section = slash < 0 ? kTopLevelSection : key.left(slash);
-    return u'[' + (slash >= 0 && section == kTopLevelSection ? kEscapedGeneral : section) +
-           QStringLiteral("]\n");
+    const QString written = slash < 0 ? kTopLevelSection
+                            : section == kTopLevelSection
+                                ? kEscapedGeneral
+                                : EscapedName(section, NameKind::kSection);
+    return u'[' + written + QStringLiteral("]\n");
 }
 
 }  // namespace
@@ -188,7 +239,8 @@ bool Write(QIODevice& device, const QSettings::SettingsMap& map) {
             header = keyHeader;
         }
         const qsizetype slash = it.key().indexOf(u'/');
-        const QString key = EscapedKey(it.key().mid(slash + 1).replace(u'/', u'\\'));
+        const QString key =
+            EscapedName(it.key().mid(slash + 1).replace(u'/', u'\\'), NameKind::kKey);
         text += key + u'=' + FormatValue(it.value()) + u'\n';
     }
     return device.write(text.toUtf8()) >= 0;
