@@ -8,21 +8,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "OptionFinder.h"
 
 namespace vorpin {
 namespace {
-
-class Collector final : public OptionSink {
-public:
-    void AddOption(std::uint16_t points, const DicePattern& pattern) override {
-        options.push_back(ScoringOption{points, pattern});
-    }
-
-    std::vector<ScoringOption> options;
-};
 
 [[noreturn]] void Fail(const DiceSet& dice, const char* why) {
     std::fprintf(stderr, "fuzz_finder: dice %d %d %d %d %d %d: %s\n", dice[0], dice[1], dice[2],
@@ -86,7 +76,7 @@ bool PatternFits(int row, const DicePattern& pattern) {
 
 void Check(const DiceSet& dice) {
     const DiceSet given = dice;
-    Collector found;
+    OptionList found;
     FindScoringOptions(dice, found);
     if (dice != given) {
         Fail(given, "the finder changed the dice");

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "DiceSet.h"
 #include "OptionTable.h"
@@ -16,6 +17,16 @@ public:
 
 protected:
     ~OptionSink() = default;
+};
+
+// Collects what a finder offers, in its order.
+class OptionList final : public OptionSink {
+public:
+    void AddOption(std::uint16_t points, const DicePattern& pattern) override {
+        options.push_back(ScoringOption{points, pattern});
+    }
+
+    std::vector<ScoringOption> options;
 };
 
 // The scoring table of the game. Offers every combination the dice in play allow, in

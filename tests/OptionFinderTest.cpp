@@ -10,18 +10,10 @@
 namespace vorpin {
 namespace {
 
-class Collector final : public OptionSink {
-public:
-    void AddOption(std::uint16_t points, const DicePattern& pattern) override {
-        found.push_back(ScoringOption{points, pattern});
-    }
-    std::vector<ScoringOption> found;
-};
-
 std::vector<ScoringOption> Find(const DiceSet& dice) {
-    Collector collector;
-    FindScoringOptions(dice, collector);
-    return collector.found;
+    OptionList found;
+    FindScoringOptions(dice, found);
+    return found.options;
 }
 
 TEST(Finder, OffersEveryCombinationInRowOrder) {
@@ -80,18 +72,18 @@ TEST(Finder, OverEveryThrowUsesOnlyDiceInPlayAndOffersAtMostTwelve) {
 // The table offers what the rules work out, for every die value from 0 to 7 in every
 // slot.
 TEST(Finder, TableOffersWhatTheRulesOfferForEveryState) {
-    Collector fromTable;
-    Collector fromRules;
+    OptionList fromTable;
+    OptionList fromRules;
     DiceSet dice{};
     for (int code = 0; code < 262144; ++code) {  // 8^6
         for (int slot = 0, rest = code; slot < kDiceCount; ++slot, rest /= 8) {
             dice[static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(rest % 8);
         }
-        fromTable.found.clear();
-        fromRules.found.clear();
+        fromTable.options.clear();
+        fromRules.options.clear();
         FindScoringOptions(dice, fromTable);
         FindScoringOptionsByRules(dice, fromRules);
-        ASSERT_EQ(fromTable.found, fromRules.found)
+        ASSERT_EQ(fromTable.options, fromRules.options)
             << "dice" << testing::Describe({0, dice}).substr(1);
     }
 }

@@ -33,16 +33,6 @@ private:
     std::array<std::uint8_t, 6> counts{};
 };
 
-// Collects what the finder offers, in row order.
-class OptionList final : public OptionSink {
-public:
-    void AddOption(std::uint16_t points, const DicePattern& pattern) override {
-        options.push_back(ScoringOption{points, pattern});
-    }
-
-    std::vector<ScoringOption> options;
-};
-
 // The finder's rows for `dice`.
 std::vector<ScoringOption> OptionsFor(const DiceSet& dice);
 

@@ -25,15 +25,7 @@ fresh_profile "$tmp"
 "$1" >"$tmp/vorpin.log" 2>&1 &
 pid=$!
 
-# within_5s PROBLEM COMMAND...: runs COMMAND until it succeeds, failing after about 5 s.
-within_5s() {
-    for _ in $(seq 50); do
-        if "${@:2}"; then return 0; fi
-        sleep 0.1
-    done
-    fail "$1"
-}
-within_5s "no game window" game_window "$pid"
+wait_until 5 "no game window" game_window "$pid"
 # shot: the window, and the board's 500 x 402 from its origin (x0, y0).
 shot() {
     import -window "$window" "$tmp/window.png"
@@ -48,7 +40,7 @@ titled() {
     [ "$x0" -ge 0 ] &&
         read -r _ _ _ y0 _ <<<"$(region "$tmp/window.png" $((x0 + 1)) 0 1 200 "$white")"
 }
-within_5s "no title screen" titled
+wait_until 5 "no title screen" titled
 xdotool windowfocus --sync "$window"
 
 # act PROBLEM XDOTOOL-ARGS...: acts, then waits until the board has changed and holds still.
@@ -57,7 +49,7 @@ settled() {
     ! cmp -s "$tmp/board.png" "$tmp/before.png" && cmp -s "$tmp/board.png" "$tmp/last.png"
 }
 act() {
-    shot && cp "$tmp/board.png" "$tmp/before.png" && xdotool "${@:2}" && within_5s "$1" settled
+    shot && cp "$tmp/board.png" "$tmp/before.png" && xdotool "${@:2}" && wait_until 5 "$1" settled
 }
 # click PROBLEM X Y: act with a click at board pixel (X, Y).
 click() { act "$1" mousemove --window "$window" $((x0 + $2)) $((y0 + $3)) click 1; }
@@ -106,10 +98,10 @@ convert "$tmp/board.png" -crop "190x280+$ox+$oy" "$tmp/options-now.png"
 windows=$(xdotool search --onlyvisible --pid "$pid" | wc -l)
 xdotool key alt+g
 menu() { [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -gt "$windows" ]; }
-within_5s "Alt+G opened no menu" menu
+wait_until 5 "Alt+G opened no menu" menu
 xdotool key x
 gone() { ! kill -0 "$pid" 2>/dev/null; }
-within_5s "the game still ran 5 s after Game > Exit" gone
+wait_until 5 "the game still ran 5 s after Game > Exit" gone
 status=0
 wait "$pid" || status=$?
 pid=""
