@@ -11,6 +11,8 @@
 #include "CoachWindow.h"
 #include "GameBoard.h"
 #include "GameHistory.h"
+#include "HabitsWindow.h"
+#include "PracticeWindow.h"
 #include "StatisticsWindow.h"
 #include "ToolWindowPlace.h"
 
@@ -18,6 +20,12 @@ namespace vorpin {
 namespace {
 
 const QString kCoach = QStringLiteral("Coach");
+
+void Bring(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 }  // namespace
 
@@ -71,6 +79,9 @@ void CoachDesk::PlayerActed(PlayerCommand command, const PlayState& after) {
         if (statistics != nullptr) {
             statistics->Refresh();
         }
+        if (habits != nullptr) {
+            habits->Refresh();
+        }
     }
     if (coachWindow != nullptr) {
         coachWindow->Refresh();
@@ -115,10 +126,29 @@ void CoachDesk::SaveCoachPlace() const {
 void CoachDesk::ShowStatistics() {
     if (statistics == nullptr) {
         statistics = new StatisticsWindow(History(), strategy, &frame);
+        connect(statistics, &StatisticsWindow::habitsWanted, this, &CoachDesk::ShowHabits);
     }
-    statistics->show();
-    statistics->raise();
-    statistics->activateWindow();
+    Bring(statistics);
+}
+
+void CoachDesk::ShowHabits() {
+    if (habits == nullptr) {
+        habits = new HabitsWindow(History(), &frame);
+        connect(habits, &HabitsWindow::practiceWanted, this, &CoachDesk::ShowPractice);
+    }
+    Bring(habits);
+}
+
+void CoachDesk::ShowPractice() {
+    if (practice == nullptr) {
+        const std::uint32_t colour = board.Records().diceColor;  // 0x00BBGGRR
+        practice = new PracticeWindow(
+            History(), strategy,
+            QColor(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
+                   static_cast<int>(colour >> 16 & 0xFF)),
+            &frame);
+    }
+    Bring(practice);
 }
 
 }  // namespace vorpin

@@ -16,10 +16,13 @@ namespace vorpin {
 class CoachWindow;
 class GameBoard;
 class GameHistory;
+class HabitsWindow;
+class PracticeWindow;
 class StatisticsWindow;
 
 // Follows the board's game for the Coach, records every finished game in the history,
-// and keeps the Coach and Statistics windows with their View menu items. The solution
+// and keeps the Coach and Statistics windows with their View menu items, and the Habits
+// and Practice windows opened from Statistics. The solution
 // is worked out at the first need of it, never at start-up.
 class CoachDesk final : public QObject, public PlayObserver {
     Q_OBJECT
@@ -38,10 +41,14 @@ public:
 
     void ShowCoach(bool show);
     void ShowStatistics();
+    void ShowHabits();
+    void ShowPractice();
 
     const strategy::GameCoach& Coach() const { return coach; }
     CoachWindow* CoachView() const { return coachWindow; }
     StatisticsWindow* StatisticsView() const { return statistics; }
+    HabitsWindow* HabitsView() const { return habits; }
+    PracticeWindow* PracticeView() const { return practice; }
     QAction& CoachAction() const { return *coachAction; }
     GameHistory& History();
 
@@ -56,6 +63,8 @@ private:
     std::unique_ptr<GameHistory> history;
     CoachWindow* coachWindow = nullptr;
     StatisticsWindow* statistics = nullptr;
+    HabitsWindow* habits = nullptr;
+    PracticeWindow* practice = nullptr;
     QAction* coachAction;
     QAction* statisticsAction;
     bool recorded = false;

@@ -12,6 +12,8 @@
 #include <QVariant>
 #include <cstdio>
 
+#include "HistoryColumns.h"
+
 namespace vorpin {
 namespace {
 
@@ -61,30 +63,6 @@ const char* const kCreate[] = {
     "PRAGMA user_version = 1",
 };
 
-QString DiceText(const DiceSet& dice) {
-    QString text;
-    for (auto value : dice) {
-        text += QChar(u'0' + value);
-    }
-    return text;
-}
-
-DiceSet ParseDice(const QString& text) {
-    DiceSet dice{};
-    for (std::size_t slot = 0; slot < dice.size() && slot < static_cast<std::size_t>(text.size());
-         ++slot) {
-        const int value = text.at(static_cast<qsizetype>(slot)).digitValue();
-        dice[slot] = static_cast<std::uint8_t>(value >= 0 && value <= 6 ? value : 0);
-    }
-    return dice;
-}
-
-strategy::Move ReadMove(const QSqlQuery& query, int points, int ending) {
-    return strategy::ParseMove(query.value(points).toInt(),
-                               query.value(ending).toString().toStdString())
-        .value_or(strategy::Move{});
-}
-
 }  // namespace
 
 QString GameHistory::DefaultPath() {
@@ -92,9 +70,10 @@ QString GameHistory::DefaultPath() {
            QStringLiteral("/history.sqlite");
 }
 
-GameHistory::GameHistory(QString path, int busyTimeoutMs)
+GameHistory::GameHistory(QString path, int busyTimeoutMs, int schemaVersion)
     : path(std::move(path)),
       busyTimeoutMs(busyTimeoutMs),
+      schemaVersion(schemaVersion),
       connection(QStringLiteral("vorpin-history-%1").arg(reinterpret_cast<quintptr>(this))) {}
 
 GameHistory::~GameHistory() {
@@ -160,35 +139,38 @@ GameHistory::Outcome GameHistory::OpenOnce() {
     return Migrate();
 }
 
-// Brings an empty file to the current schema; refuses a newer one.
+// Brings an empty or older file to the current schema; refuses a newer one.
 GameHistory::Outcome GameHistory::Migrate() {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         return Fail(query);
     }
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        const Outcome outcome = Fail(query);
+    const auto rollBack = [this, &db](const QSqlQuery& failed) {
+        const Outcome outcome = Fail(failed);
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return outcome;
+    };
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        return rollBack(query);
     }
     const int version = query.value(0).toInt();
     query.finish();
     if (version == 0) {
         for (const char* statement : kCreate) {
             if (!query.exec(QLatin1String(statement))) {
-                const Outcome outcome = Fail(query);
-                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-                return outcome;
+                return rollBack(query);
             }
         }
     }
-    if (!query.exec(QStringLiteral("COMMIT"))) {
-        const Outcome outcome = Fail(query);
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return outcome;
+    // The schema's later steps, each from the version before it.
+    if (version < 2 && schemaVersion >= 2 && !UpgradeToVersion2(db, query)) {
+        return rollBack(query);
     }
-    if (version > kSchemaVersion) {
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        return rollBack(query);
+    }
+    if (version > schemaVersion) {
         failure = QStringLiteral("was made by a newer version of the game");
         return Outcome::Failed;
     }
@@ -214,6 +196,14 @@ bool GameHistory::MoveAside() {
     std::fprintf(stderr, "Vorpin: the game history %s was damaged and is now %s\n",
                  qPrintable(QDir::toNativeSeparators(path)),
                  qPrintable(QDir::toNativeSeparators(aside)));
+    return true;
+}
+
+bool GameHistory::Ready() {
+    if (!Open()) {
+        Complain(QStringLiteral("could not be read: ") + failure);
+        return false;
+    }
     return true;
 }
 
@@ -255,20 +245,30 @@ GameHistory::Outcome GameHistory::Write(const strategy::GameReview& review,
     }
     const QVariant game = query.lastInsertId();
     QSqlQuery decision(db);
-    decision.prepare(QStringLiteral(
-        "INSERT INTO decisions (game_id, seq, turn, banked, turn_total, dice, taken, action, "
-        "best_taken, best_action, cost) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const bool habits = schemaVersion >= 2;
+    decision.prepare(
+        QStringLiteral("INSERT INTO decisions (game_id, seq, turn, banked, turn_total, dice, "
+                       "taken, action, best_taken, best_action, cost%1) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?%2)")
+            .arg(habits ? QStringLiteral(", habit, slip") : QString(),
+                 habits ? QStringLiteral(", ?, ?") : QString()));
+    const strategy::HabitSorter sorter;
     int seq = 0;
     for (const strategy::Decision& made : review.decisions) {
         for (const QVariant& value :
              {game, QVariant(++seq), QVariant(made.turn), QVariant(made.position.banked),
-              QVariant(made.position.turnTotal), QVariant(DiceText(made.position.dice)),
+              QVariant(made.position.turnTotal), QVariant(StoredDice(made.position.dice)),
               QVariant(made.done.points),
               QVariant(QString::fromStdString(strategy::EndingText(made.done))),
               QVariant(made.best.points),
               QVariant(QString::fromStdString(strategy::EndingText(made.best))),
               QVariant(made.cost)}) {
             decision.addBindValue(value);
+        }
+        if (habits) {
+            const HabitColumns columns = HabitColumnsOf(sorter, made);
+            decision.addBindValue(columns.habit);
+            decision.addBindValue(columns.slip);
         }
         if (!decision.exec()) {
             return rollBack(decision);
@@ -332,11 +332,7 @@ std::optional<strategy::GameReview> GameHistory::Review(qint64 id) {
         return review;
     }
     while (query.next()) {
-        review->decisions.push_back(strategy::Decision{
-            query.value(0).toInt(),
-            strategy::Position{query.value(1).toInt(), query.value(2).toInt(),
-                               ParseDice(query.value(3).toString())},
-            ReadMove(query, 4, 5), ReadMove(query, 6, 7), query.value(8).toDouble()});
+        review->decisions.push_back(ReadDecision(query, 0));
     }
     return review;
 }

@@ -27,19 +27,25 @@ struct RecordedGame {
 // is moved aside, never written over.
 class GameHistory {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static constexpr int kBusyTimeoutMs = 3000;
 
     // history.sqlite in the per-user application-data folder.
     static QString DefaultPath();
 
-    explicit GameHistory(QString path, int busyTimeoutMs = kBusyTimeoutMs);
+    // `schemaVersion`, the newest schema this copy makes and reads, is an older one only
+    // where an older version of the game is played.
+    explicit GameHistory(QString path, int busyTimeoutMs = kBusyTimeoutMs,
+                         int schemaVersion = kSchemaVersion);
     ~GameHistory();
     GameHistory(const GameHistory&) = delete;
     GameHistory& operator=(const GameHistory&) = delete;
 
     const QString& Path() const { return path; }
 
+    // Opens the file and brings it to the current schema; false, after one line on
+    // standard error, when it cannot.
+    bool Ready();
     // False, after one line on standard error, when the game could not be recorded.
     bool Record(const strategy::GameReview& review, const QDateTime& finished);
     // Every recorded game, oldest first, without its decisions.
@@ -64,6 +70,7 @@ private:
 
     QString path;
     int busyTimeoutMs;
+    int schemaVersion;
     QString connection;
     QString failure;
     bool open = false;

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatisticsWindow.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
-#include "CoachText.h"
 #include "PlayerRecord.h"
+#include "ReviewDialog.h"
 
 namespace vorpin {
 namespace {
@@ -80,6 +77,8 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, strategy::LazyStrategy&
     connect(list, &QTableWidget::cellActivated, this, [this](int row, int) { OpenReview(row); });
     auto* reviewButton = new QPushButton(QStringLiteral("&Review"), this);
     connect(reviewButton, &QPushButton::clicked, this, [this] { OpenReview(list->currentRow()); });
+    auto* habitsButton = new QPushButton(QStringLiteral("&Habits..."), this);
+    connect(habitsButton, &QPushButton::clicked, this, &StatisticsWindow::habitsWanted);
 
     auto* charts = new QHBoxLayout;
     charts->addWidget(turnsChart);
@@ -88,7 +87,11 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, strategy::LazyStrategy&
     layout->addWidget(figures);
     layout->addLayout(charts, 3);
     layout->addWidget(list, 2);
-    layout->addWidget(reviewButton, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(habitsButton);
+    buttons->addWidget(reviewButton);
+    layout->addLayout(buttons);
     resize(940, 700);
 }
 
@@ -233,21 +236,7 @@ void StatisticsWindow::OpenReview(int row) {
     if (!review) {
         return;
     }
-    auto* dialog = new QDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setObjectName(QStringLiteral("Review"));
-    dialog->setWindowTitle(
-        QStringLiteral("Review of the game of %1")
-            .arg(game.finished.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"))));
-    auto* text = new QTextBrowser(dialog);
-    text->setHtml(ReviewHtml(*review));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
-    auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(text);
-    layout->addWidget(buttons);
-    dialog->resize(460, 420);
-    dialog->show();
+    OpenReviewDialog(this, game.finished, *review);
 }
 
 }  // namespace vorpin

@@ -33,6 +33,10 @@ public:
     QString Figures() const;
     const QTableWidget& GameList() const { return *list; }
 
+signals:
+    // Habits... was pressed.
+    void habitsWanted();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

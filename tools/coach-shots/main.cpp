@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// vorpin-coach-shots: pictures of the Coach beside the board and of Statistics, for the
-// README. Plays games on the offscreen platform through the real board and windows, in a
-// scratch profile: a player who follows the Coach's best move but now and then picks
-// another. Writes coach.png and statistics.png into the folder given.
+// vorpin-coach-shots: pictures of the Coach beside the board, of Statistics, Habits and
+// Practice, for the README. Plays games on the offscreen platform through the real board and
+// windows, in a scratch profile: a player who follows the Coach's best move but now and then picks
+// another. Writes coach.png, statistics.png, habits.png and practice.png into the folder
+// given.
 // usage: vorpin-coach-shots <folder>
 #include <QApplication>
 #include <QDialog>
@@ -17,7 +18,9 @@
 #include "CoachDesk.h"
 #include "CoachWindow.h"
 #include "GameBoard.h"
+#include "HabitsWindow.h"
 #include "MainFrame.h"
+#include "PracticeWindow.h"
 #include "StatisticsWindow.h"
 
 namespace {
@@ -123,8 +126,17 @@ int main(int argc, char** argv) {
     frame.Desk().ShowStatistics();
     StatisticsWindow& statistics = *frame.Desk().StatisticsView();
     statistics.resize(1000, 720);
+    frame.Desk().ShowHabits();
+    HabitsWindow& habits = *frame.Desk().HabitsView();
+    habits.resize(1000, 620);
+    frame.Desk().ShowPractice();
+    PracticeWindow& practice = *frame.Desk().PracticeView();
+    practice.resize(560, 600);
+    practice.Pick(1);
     const bool saved = both.save(folder + QStringLiteral("/coach.png")) &&
-                       Grab(statistics).save(folder + QStringLiteral("/statistics.png"));
+                       Grab(statistics).save(folder + QStringLiteral("/statistics.png")) &&
+                       Grab(habits).save(folder + QStringLiteral("/habits.png")) &&
+                       Grab(practice).save(folder + QStringLiteral("/practice.png"));
     if (!saved) {
         std::fprintf(stderr, "vorpin-coach-shots: cannot write into %s\n", argv[1]);
         return 1;
