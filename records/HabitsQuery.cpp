@@ -10,6 +10,11 @@
 
 namespace vorpin {
 
+QString HabitsQuery::GroupStatement() {
+    return QStringLiteral(
+        "SELECT habit, slip, count(*), total(cost) FROM decisions GROUP BY habit, slip");
+}
+
 std::vector<strategy::HabitFigures> HabitsQuery::Habits() {
     const auto db = connection.Open();
     if (!db) {
@@ -17,8 +22,7 @@ std::vector<strategy::HabitFigures> HabitsQuery::Habits() {
     }
     QSqlQuery query(*db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT habit, slip, count(*), total(cost) FROM decisions "
-                                   "GROUP BY habit, slip"))) {
+    if (!query.exec(GroupStatement())) {
         connection.Complain(query);
         return {};
     }

@@ -22,6 +22,9 @@ class HabitsQuery {
 public:
     explicit HabitsQuery(GameHistory& history) : connection(history) {}
 
+    // The statement that adds the decisions up by habit and slip.
+    static QString GroupStatement();
+
     // Every habit the history has decisions of, the costliest in all first (then by
     // code); empty when the history cannot be read.
     std::vector<strategy::HabitFigures> Habits();

@@ -228,7 +228,8 @@ std::string HabitSentence(const HabitFigures& figures, const GameRules& rules) {
     std::string text = Setting(habit) + ", " + BestPlay(habit, rules) + "; you ";
     const int decisions = figures.Decisions();
     if (figures.BestMoves() == decisions) {
-        return text + "played it the best way all " + Times(decisions) + ".";
+        return text + "played it the best way " +
+               (decisions == 1 ? std::string("that one time.") : "all " + Times(decisions) + ".");
     }
     const Slip main = MainSlip(habit);
     std::vector<Slip> slips{main};
