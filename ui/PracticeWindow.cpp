@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -42,6 +43,11 @@ PracticeWindow::PracticeWindow(GameHistory& history, strategy::LazyStrategy& str
     answer->setTextFormat(Qt::RichText);
     next->setAutoDefault(true);
     connect(next, &QPushButton::clicked, this, &PracticeWindow::Next);
+    for (int key = 0; key < 9; ++key) {  // 1 to 9 pick at once, without a button's flash
+        auto* shortcut = new QShortcut(QKeySequence(Qt::Key_1 + key), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, key] { Pick(static_cast<std::size_t>(key)); });
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(dice);
@@ -94,12 +100,10 @@ void PracticeWindow::Show(const strategy::Position& shown, bool fromOwnGame) {
         auto* button = new QPushButton(ChoiceLabel(i, text), this);
         button->setAccessibleName(text);
         button->setAutoDefault(true);
-        if (i < 9) {
-            button->setShortcut(QKeySequence(Qt::Key_1 + static_cast<int>(i)));
-        }
         button->setStyleSheet(QStringLiteral("text-align: left; padding: 3px 8px"));
         connect(button, &QPushButton::clicked, this, [this, i] { Pick(i); });
         choiceBox->addWidget(button);
+        button->show();  // now, so that it can take the focus
         buttons.push_back(button);
     }
     answer->clear();
