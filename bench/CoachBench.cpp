@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -83,12 +82,3 @@ void BM_HistoryWrite(benchmark::State& state) {
 BENCHMARK(BM_HistoryWrite)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 }  // namespace
-
-// The database driver is a plugin, which Qt loads only inside an application object.
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -55,8 +55,8 @@ std::vector<HabitDecision> HabitsQuery::Decisions(const strategy::Habit& habit, 
     query.prepare(QStringLiteral(
         "SELECT d.game_id, g.finished, d.turn, d.banked, d.turn_total, d.dice, d.taken, "
         "d.action, d.best_taken, d.best_action, d.cost FROM decisions d "
-        "JOIN games g ON g.id = d.game_id WHERE d.habit = ? "
-        "ORDER BY d.cost DESC, d.game_id, d.seq LIMIT ?"));
+        "JOIN games g ON g.id = d.game_id WHERE d.rowid IN (SELECT rowid FROM decisions "
+        "WHERE habit = ? ORDER BY cost DESC, rowid LIMIT ?) ORDER BY d.cost DESC, d.rowid"));
     query.addBindValue(habit.Code());
     query.addBindValue(limit);
     if (!query.exec()) {

@@ -41,6 +41,7 @@ PracticeWindow::PracticeWindow(GameHistory& history, strategy::LazyStrategy& str
     setObjectName(QStringLiteral("Practice"));
     answer->setWordWrap(true);
     answer->setTextFormat(Qt::RichText);
+    answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     next->setAutoDefault(true);
     connect(next, &QPushButton::clicked, this, &PracticeWindow::Next);
     for (int key = 0; key < 9; ++key) {  // 1 to 9 pick at once, without a button's flash

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vorpin-coach-shots: pictures of the Coach beside the board, of Statistics, Habits and
-// Practice, for the README. Plays games on the offscreen platform through the real board and
-// windows, in a scratch profile: a player who follows the Coach's best move but now and then picks
-// another. Writes coach.png, statistics.png, habits.png and practice.png into the folder
-// given.
+// Practice, for the README. Plays games through the real board and windows, in a scratch
+// profile, on the offscreen platform or the one QT_QPA_PLATFORM names (xcb on a virtual X
+// display): a player who follows the Coach's best move but now and then picks another.
+// Writes coach.png, statistics.png, habits.png and practice.png into the folder given.
 // usage: vorpin-coach-shots <folder>
 #include <QApplication>
 #include <QDialog>
@@ -80,7 +80,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QTemporaryDir scratch;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // unless a display is asked for
+    }
     qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit());
     QApplication application(argc, argv);
@@ -132,7 +134,10 @@ int main(int argc, char** argv) {
     frame.Desk().ShowPractice();
     PracticeWindow& practice = *frame.Desk().PracticeView();
     practice.resize(560, 600);
-    practice.Pick(1);
+    while (practice.Choices().size() < 4) {
+        practice.Next();
+    }
+    practice.Pick(strategy::Judge(practice.Choices(), 0).best == 0 ? 2 : 0);  // a costly pick
     const bool saved = both.save(folder + QStringLiteral("/coach.png")) &&
                        Grab(statistics).save(folder + QStringLiteral("/statistics.png")) &&
                        Grab(habits).save(folder + QStringLiteral("/habits.png")) &&
