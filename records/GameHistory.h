@@ -33,8 +33,8 @@ public:
     // history.sqlite in the per-user application-data folder.
     static QString DefaultPath();
 
-    // `schemaVersion`, the newest schema this copy makes and reads, is an older one only
-    // where an older version of the game is played.
+    // `schemaVersion` is the newest schema this copy makes and reads: the game's own, or
+    // an older one to act as an older version of the game does.
     explicit GameHistory(QString path, int busyTimeoutMs = kBusyTimeoutMs,
                          int schemaVersion = kSchemaVersion);
     ~GameHistory();

@@ -3,7 +3,7 @@
 # A whole game with real keys and clicks on a virtual X display, the Coach open: F2, F3,
 # then over and over Ctrl+R, a double-click on the first option and Ctrl+E, answering the
 # high-score windows at the end with Enter. The Coach then shows the game's review, and
-# the game is in history.sqlite, as sqlite3 reads it, with its decisions.
+# the game is in history.sqlite, as sqlite3 reads it, with its decisions and their kinds.
 # usage: coach_game.sh <Vorpin>
 set -eu
 fail() {
@@ -69,13 +69,15 @@ coach "Coach - game review" || fail "the Coach shows no review after 600 rounds"
 
 [ -f "$history" ] || fail "no $history"
 query() { sqlite3 -readonly "$history" "$1"; }
-[ "$(query 'PRAGMA user_version')" = 1 ] || fail "schema version $(query 'PRAGMA user_version')"
+[ "$(query 'PRAGMA user_version')" = 2 ] || fail "schema version $(query 'PRAGMA user_version')"
 [ "$(query 'PRAGMA journal_mode')" = wal ] || fail "journal mode $(query 'PRAGMA journal_mode')"
 read -r games score turns <<<"$(query 'SELECT count(*), max(score), max(turns) FROM games' | tr '|' ' ')"
 [ "$games" = 1 ] || fail "$games games recorded, not 1"
 [ "$score" -ge 5000 ] || fail "the recorded game has $score points"
 decisions=$(query 'SELECT count(*) FROM decisions WHERE game_id = (SELECT id FROM games)')
 [ "$decisions" -ge 1 ] || fail "the recorded game has no decisions"
+unsorted=$(query 'SELECT count(*) FROM decisions WHERE habit = 0')
+[ "$unsorted" = 0 ] || fail "$unsorted decisions are stored without their kind of choice"
 luck=$(query 'SELECT abs(turns - expected - skill_cost - luck) < 1e-9 FROM games')
 [ "$luck" = 1 ] || fail "turns, expected, skill cost and luck do not add up"
 kill "$pid"
