@@ -2,8 +2,9 @@
 #include "CoachDesk.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QGuiApplication>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
@@ -11,13 +12,16 @@
 #include "CoachWindow.h"
 #include "GameBoard.h"
 #include "GameHistory.h"
+#include "OptionFinder.h"
 #include "StatisticsWindow.h"
 #include "ToolWindowPlace.h"
+#include "WindowPlacement.h"
 
 namespace vorpin {
 namespace {
 
 const QString kCoach = QStringLiteral("Coach");
+constexpr int kRestMs = 400;  // a dragged window that stays put this long has come to rest
 
 }  // namespace
 
@@ -32,13 +36,62 @@ CoachDesk::CoachDesk(QMainWindow& frame, GameBoard& board)
     connect(statisticsAction, &QAction::triggered, this, &CoachDesk::ShowStatistics);
     frame.addAction(coachAction);  // F3 works whatever has the focus
     board.SetPlayObserver(this);
+    saveSoon.setSingleShot(true);
+    saveSoon.setInterval(kRestMs);
+    connect(&saveSoon, &QTimer::timeout, this, &CoachDesk::SaveCoachPlace);
+    // Sees the frame close (Exit, Alt+F4) and the application asked to quit (a logout),
+    // both before the other windows close; the Coach's moves; the board's first paint.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 CoachDesk::~CoachDesk() {
     board.SetPlayObserver(nullptr);
-    if (coachWindow != nullptr) {
+    if (saveSoon.isActive()) {
         SaveCoachPlace();
     }
+}
+
+bool CoachDesk::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Close:
+            leaving = leaving || watched == &frame;
+            break;
+        case QEvent::Quit:
+            leaving = true;
+            break;
+        case QEvent::Move:
+            if (watched == coachWindow && coachWindow->isVisible() && !leaving) {
+                saveSoon.start();
+            }
+            break;
+        case QEvent::Paint:
+            if (watched == &board && !painted) {
+                painted = true;
+                QMetaObject::invokeMethod(this, &CoachDesk::PrepareAhead, Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+// After the first paint: the first roll would otherwise fill the table and solve the
+// game while the player waits. A command that needs either before they are done waits
+// for them as it would have made them.
+void CoachDesk::PrepareAhead() {
+    if (preparing.joinable()) {
+        return;
+    }
+    preparing = std::jthread([this] {
+        try {
+            ScoringTable();
+            strategy.Get();
+            prepared.store(true, std::memory_order_release);
+        } catch (const std::exception&) {
+            // The command that needs them makes them again and meets the fault itself.
+        }
+    });
 }
 
 void CoachDesk::AddViewItems(QMenu& view) {
@@ -80,14 +133,18 @@ void CoachDesk::PlayerActed(PlayerCommand command, const PlayState& after) {
 CoachWindow& CoachDesk::MakeCoachWindow() {
     if (coachWindow == nullptr) {
         coachWindow = new CoachWindow(coach, &frame);
-        // Beside the board, unless it was left somewhere still on a screen.
-        const ToolWindowPlace place = LoadToolWindowPlace(kCoach);
-        const QPoint beside = frame.frameGeometry().topRight() + QPoint(8, 0);
-        const bool onScreen =
-            place.position && QGuiApplication::screenAt(*place.position) != nullptr;
-        coachWindow->move(onScreen ? *place.position : beside);
-        connect(coachWindow, &CoachWindow::closedByPlayer, this,
-                [this] { coachAction->setChecked(false); });
+        // Where it was left, or beside the board.
+        if (const ToolWindowPlace place = LoadToolWindowPlace(kCoach); place.position) {
+            PlaceAt(*coachWindow, *place.position, frame);
+        } else {
+            PlaceBeside(*coachWindow, frame);
+        }
+        KeepOnScreen(*coachWindow, frame);
+        connect(coachWindow, &CoachWindow::closedByPlayer, this, [this] {
+            if (!leaving) {
+                coachAction->setChecked(false);
+            }
+        });
     }
     return *coachWindow;
 }
@@ -104,7 +161,8 @@ void CoachDesk::ShowCoach(bool show) {
     SaveCoachPlace();
 }
 
-void CoachDesk::SaveCoachPlace() const {
+void CoachDesk::SaveCoachPlace() {
+    saveSoon.stop();
     ToolWindowPlace place{coachAction->isChecked(), std::nullopt};
     if (coachWindow != nullptr) {
         place.position = coachWindow->pos();
@@ -115,6 +173,8 @@ void CoachDesk::SaveCoachPlace() const {
 void CoachDesk::ShowStatistics() {
     if (statistics == nullptr) {
         statistics = new StatisticsWindow(History(), strategy, &frame);
+        PlaceBeside(*statistics, frame);
+        KeepOnScreen(*statistics, frame);
     }
     statistics->show();
     statistics->raise();

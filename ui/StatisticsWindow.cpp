@@ -16,6 +16,7 @@
 
 #include "CoachText.h"
 #include "PlayerRecord.h"
+#include "WindowPlacement.h"
 
 namespace vorpin {
 namespace {
@@ -247,6 +248,7 @@ void StatisticsWindow::OpenReview(int row) {
     layout->addWidget(text);
     layout->addWidget(buttons);
     dialog->resize(460, 420);
+    KeepOnScreen(*dialog, parentWidget() != nullptr ? *parentWidget() : *this);
     dialog->show();
 }
 

@@ -5,7 +5,7 @@
 # by the tests after `set -eu`; each defines fail() before it sources this.
 
 # on_own_display SCRIPT ARGS...: in the first run of a test, runs SCRIPT ARGS again on a
-# virtual display of its own and exits with its status (77 when xvfb-run or xdotool is
+# virtual display of its own (a 1024x768 screen, or as VORPIN_E2E_SCREEN gives it) and exits with its status (77 when xvfb-run or xdotool is
 # missing); in that second run, returns. xvfb-run -a can lose the race for a display
 # number to an X server starting at the same moment, so a display that does not start is
 # tried again; a failure of the test itself is not. The server keeps running as it was
@@ -22,7 +22,8 @@ on_own_display() {
     started=$(mktemp -d)
     for attempt in 1 2 3; do
         status=0
-        VORPIN_E2E_STARTED=$started/started xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@" ||
+        VORPIN_E2E_STARTED=$started/started xvfb-run -a \
+            -s "-screen 0 ${VORPIN_E2E_SCREEN:-1024x768x24} -noreset" "$@" ||
             status=$?
         if [ "$status" -eq 0 ] || [ -e "$started/started" ]; then
             rm -rf "$started"
@@ -106,4 +107,27 @@ settings_writes() {
              writes++; last = $1
          }
          END { print writes + 0 }' "$1"
+}
+
+# frame_geometry WINDOW: "x y width height" of the window as the screen shows it: of the
+# frame a window manager put around it (the child of the root that holds it), else of
+# the window itself. Fails while the window is not on the screen.
+frame_geometry() {
+    local at=$1 parent
+    while parent=$(xwininfo -tree -id "$at" 2>/dev/null |
+        sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p') &&
+        [ -n "$parent" ] && ! xwininfo -tree -id "$at" | grep -q '^ *Parent window id: .*(the root window)'; do
+        at=$parent
+    done
+    [ -n "$parent" ] || return 1
+    xwininfo -id "$at" | awk -F: '
+        /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
+        /^ *Width/ { w = $2 } /^ *Height/ { h = $2 }
+        END { print x + 0, y + 0, w + 0, h + 0 }'
+}
+
+# visible_window NAME: the first visible window whose title is NAME, in $found.
+visible_window() {
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$found" ]
 }

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "BoardProbe.h"
@@ -150,9 +151,12 @@ TEST_F(CoachWindowTest, OpenOrClosedAndThePlaceAreRememberedBetweenRuns) {
     const struct {
         bool open;
         QPoint place;
-    } runs[] = {{true, QPoint(150, 120)}, {false, QPoint(40, 300)}};
+    } runs[] = {{true, QPoint(150, 20)}, {false, QPoint(40, 30)}};
     for (const auto& run : runs) {
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
         Press(Qt::Key_F3);
+        ASSERT_TRUE(Desk().CoachView() != nullptr && Desk().CoachView()->isVisible());
         Desk().CoachView()->move(run.place);
         if (!run.open) {
             Desk().CoachView()->close();
@@ -170,6 +174,39 @@ TEST_F(CoachWindowTest, OpenOrClosedAndThePlaceAreRememberedBetweenRuns) {
             EXPECT_EQ(Desk().CoachView()->pos(), run.place);
             Desk().CoachView()->close();
         }
+    }
+}
+
+// Exit and Alt+F4 close the frame; a logout asks the application to quit. Either way Qt
+// then closes the Coach too, which is no choice of the player's: the Coach stays open
+// in the profile and comes back with the next run.
+TEST_F(CoachWindowTest, TheGameClosingLeavesTheCoachOpenForTheNextRun) {
+    const struct {
+        const char* how;
+        std::function<void(QWidget&)> close;
+    } cases[] = {
+        {"frame closed", [](QWidget& frame) { frame.close(); }},
+        {"application quits",
+         [](QWidget&) {
+             QEvent quit(QEvent::Quit);
+             QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        Desk().CoachAction().setChecked(true);
+        Desk().CoachView()->move(60, 20);
+        c.close(*frame);
+        Desk().CoachView()->close();  // as Qt closes the other windows after the frame
+        frame.reset();
+        EXPECT_EQ(LoadToolWindowPlace("Coach"), (ToolWindowPlace{true, QPoint(60, 20)}));
+        frame = std::make_unique<MainFrame>();
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        QTest::qWait(20);
+        ASSERT_NE(Desk().CoachView(), nullptr);
+        EXPECT_TRUE(Desk().CoachView()->isVisible());
+        EXPECT_EQ(Desk().CoachView()->pos(), QPoint(60, 20));
     }
 }
 
