@@ -77,26 +77,43 @@ QMargins FrameMargins(const QWidget& window, const QWidget& anchor) {
     return {};
 }
 
+// The screen's available area in logical pixels. At a scale such as 1.5 its edges fall
+// between two logical pixels and are rounded, perhaps outwards: the area then keeps a
+// pixel's distance from them.
+QRect Area(const QScreen& screen) {
+    const qreal scale = screen.devicePixelRatio();
+    const bool whole = qFuzzyCompare(scale, static_cast<qreal>(qRound(scale)));
+    return whole ? screen.availableGeometry() : screen.availableGeometry().adjusted(1, 1, -1, -1);
+}
+
 QRect AreaOf(const QWidget& anchor) {
     const QScreen* screen = anchor.screen();
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
     }
-    return screen != nullptr ? screen->availableGeometry() : QRect();
+    return screen != nullptr ? Area(*screen) : QRect();
 }
 
 std::vector<QRect> ScreenAreas() {
     std::vector<QRect> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        areas.push_back(screen->availableGeometry());
+        areas.push_back(Area(*screen));
     }
     return areas;
 }
 
 // The frame size below which the window's contents cannot go, the window's own size at
-// most.
-QSize LeastFrame(const QWidget& window, const QMargins& margins) {
-    const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+// most. A window that can be resized but whose contents ask for more room than `area`
+// has is let go down to the area: its layout then gives its parts less than they ask,
+// the largest first.
+QSize LeastFrame(QWidget& window, const QMargins& margins, const QRect& area) {
+    QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+    const QSize room = area.size().shrunkBy(margins);
+    const bool resizable = window.minimumSize() != window.maximumSize();
+    if (resizable && (least.width() > room.width() || least.height() > room.height())) {
+        least = least.boundedTo(room);
+        window.setMinimumSize(least);
+    }
     return least.boundedTo(window.size()).grownBy(margins);
 }
 
@@ -119,12 +136,14 @@ void FitOnScreen(QWidget& window, const QWidget& anchor) {
         return;
     }
     window.setGeometry(
-        placement::Within(frame, LeastFrame(window, margins), area).marginsRemoved(margins));
+        placement::Within(frame, LeastFrame(window, margins, area), area).marginsRemoved(margins));
 }
 
 // Runs the window's own handling of a show first (a message box only takes its size
-// there), then fits it on the screen, all before it appears. Shows the window system
-// sends, as when a minimised window comes back, are left alone.
+// there), then fits it on the screen, all before it appears. Until the window manager
+// has put its frame around it, the frame is guessed from the anchor's; the first move
+// after that, with the frame known, fits it again. Shows the window system sends, as
+// when a minimised window comes back, are left alone, and so are the player's moves.
 class ScreenKeeper final : public QObject {
 public:
     ScreenKeeper(QWidget& window, const QWidget& anchor) : QObject(&window), anchor(&anchor) {
@@ -132,21 +151,33 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || event->spontaneous() || watched != parent()) {
+        if (watched != parent() || anchor == nullptr) {
             return false;
         }
         auto& window = static_cast<QWidget&>(*watched);
-        window.removeEventFilter(this);
-        QCoreApplication::sendEvent(&window, event);
-        window.installEventFilter(this);
-        if (anchor != nullptr) {
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            window.removeEventFilter(this);
+            QCoreApplication::sendEvent(&window, event);
+            window.installEventFilter(this);
+            FitOnScreen(window, *anchor);
+            settling = true;
+            return true;
+        }
+        if (event->type() == QEvent::Move && settling && FrameKnown(window)) {
+            settling = false;
             FitOnScreen(window, *anchor);
         }
-        return true;
+        return false;
     }
 
 private:
+    static bool FrameKnown(const QWidget& window) {
+        return window.isVisible() && window.windowHandle() != nullptr &&
+               !window.windowHandle()->frameMargins().isNull();
+    }
+
     QPointer<const QWidget> anchor;
+    bool settling = false;
 };
 
 // Sets the window, not yet shown, to the frame `frame`: its size through the client
@@ -166,7 +197,7 @@ void PlaceBeside(QWidget& window, const QWidget& anchor) {
     }
     SetFrame(window,
              placement::Beside(anchor.window()->frameGeometry(), window.size().grownBy(margins),
-                               LeastFrame(window, margins), area),
+                               LeastFrame(window, margins, area), area),
              margins);
 }
 
@@ -179,7 +210,8 @@ void PlaceAt(QWidget& window, QPoint corner, const QWidget& anchor) {
     }
     const QRect area = AreaOf(anchor);
     if (!area.isEmpty()) {
-        SetFrame(window, placement::Within(frame, LeastFrame(window, margins), area), margins);
+        SetFrame(window, placement::Within(frame, LeastFrame(window, margins, area), area),
+                 margins);
     }
 }
 
