@@ -22,6 +22,10 @@ namespace {
 
 const QString kCoach = QStringLiteral("Coach");
 constexpr int kRestMs = 400;  // a dragged window that stays put this long has come to rest
+// After the first paint the window is mapped, focused and joined by the Coach; the table
+// and the solution are made once that is over, not sharing the processor with it, and
+// still long before a player can have started a game and reached for Roll.
+constexpr int kSettleMs = 100;
 
 }  // namespace
 
@@ -67,7 +71,7 @@ bool CoachDesk::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Paint:
             if (watched == &board && !painted) {
                 painted = true;
-                QMetaObject::invokeMethod(this, &CoachDesk::PrepareAhead, Qt::QueuedConnection);
+                QTimer::singleShot(kSettleMs, this, &CoachDesk::PrepareAhead);
             }
             break;
         default:
@@ -76,11 +80,11 @@ bool CoachDesk::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// After the first paint: the first roll would otherwise fill the table and solve the
-// game while the player waits. A command that needs either before they are done waits
-// for them as it would have made them.
+// The first roll would otherwise fill the table and solve the game while the player
+// waits. A command that needs either before they are done waits for them as it would
+// have made them.
 void CoachDesk::PrepareAhead() {
-    if (preparing.joinable()) {
+    if (preparing.joinable() || leaving) {
         return;
     }
     preparing = std::jthread([this] {

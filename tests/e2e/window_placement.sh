@@ -1,7 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every window the game opens lies wholly on the screen, under openbox, at the scale
-# factors 1, 1.5 and 2: the Coach, opening at a place kept from a larger screen;
+# factors 1, 1.25, 1.5 and 2: the Coach, opened with F3 (beside the board, and on the
+# large screen not over it) or opening at a place kept from a larger screen;
 # Statistics; the high-score table; the dice colour.
 # usage: window_placement.sh <Vorpin> <WIDTHxHEIGHT>
 set -eu
@@ -40,15 +41,34 @@ menu_item() {
     xdotool key "$1"
 }
 
-for scale in 1 1.5 2; do
-    # The Coach was left open on a screen twice as large.
-    mkdir -p "$XDG_CONFIG_HOME/Tarnwick"
-    printf '[Coach]\nOpen=1\nLeft=%d\nTop=%d\n' $((width * 2 - 300)) $((height * 2 - 200)) \
-        >"$XDG_CONFIG_HOME/Tarnwick/Vorpin Coach.conf"
+# beside_board: the Coach's frame starts right of the board's or ends left of it.
+beside_board() {
+    local bx bw cx cw
+    read -r bx _ bw _ <<<"$(frame_geometry "$window")"
+    read -r cx _ cw _ <<<"$(frame_geometry "$found")"
+    [ "$cx" -ge $((bx + bw)) ] || [ $((cx + cw)) -le "$bx" ] ||
+        fail "the Coach lies over the board: $(frame_geometry "$found"), the board $(frame_geometry "$window")"
+}
+
+places=$XDG_CONFIG_HOME/Tarnwick/"Vorpin Coach.conf"
+mkdir -p "$XDG_CONFIG_HOME/Tarnwick"
+for scale in 1 1.25 1.5 2; do
+    rm -f "$places"
+    if [ "$scale" = 1.25 ] || [ "$scale" = 2 ]; then
+        # The Coach was left open on a screen twice as large.
+        printf '[Coach]\nOpen=1\nLeft=%d\nTop=%d\n' $((width * 2 - 300)) $((height * 2 - 200)) \
+            >"$places"
+    fi
     QT_SCALE_FACTOR=$scale "$vorpin" >"$tmp/out" 2>"$tmp/err" &
     pid=$!
     wait_until 10 "no game window" game_window "$pid"
-    on_screen Coach
+    if [ ! -e "$places" ]; then
+        xdotool windowactivate --sync "$window" key F3
+        on_screen Coach
+        [ "$width" -lt 2000 ] || beside_board
+    else
+        on_screen Coach
+    fi
     menu_item s
     on_screen Statistics
     menu_item h
@@ -61,4 +81,4 @@ for scale in 1 1.5 2; do
     wait "$pid" || fail "the game exited with status $?"
     pid=""
 done
-echo "PASS: on a ${width}x$height screen at scale 1, 1.5 and 2 every window is wholly on it"
+echo "PASS: on a ${width}x$height screen at scale 1, 1.25, 1.5 and 2 every window is wholly on it"
