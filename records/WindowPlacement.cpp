@@ -160,10 +160,10 @@ public:
             QCoreApplication::sendEvent(&window, event);
             window.installEventFilter(this);
             FitOnScreen(window, *anchor);
-            settling = true;
+            settling = !FrameKnown(window);  // shown before: fitted with its own frame
             return true;
         }
-        if (event->type() == QEvent::Move && settling && FrameKnown(window)) {
+        if (event->type() == QEvent::Move && settling && window.isVisible() && FrameKnown(window)) {
             settling = false;
             FitOnScreen(window, *anchor);
         }
@@ -172,8 +172,7 @@ public:
 
 private:
     static bool FrameKnown(const QWidget& window) {
-        return window.isVisible() && window.windowHandle() != nullptr &&
-               !window.windowHandle()->frameMargins().isNull();
+        return window.windowHandle() != nullptr && !window.windowHandle()->frameMargins().isNull();
     }
 
     QPointer<const QWidget> anchor;
