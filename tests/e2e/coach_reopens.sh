@@ -1,31 +1,34 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Coach, opened with F3 and moved by the player, is open again at its place at the
-# next start, whichever way the game was left: Game > Exit, Alt+F4 on the board, SIGTERM.
-# Under openbox, so that the places are those of the frames a player sees.
-# usage: coach_reopens.sh <Vorpin>
+# next start, whichever way the game was left: Game > Exit, Alt+F4 on the board, SIGTERM,
+# and with a session manager given, a logout. Under openbox, so that the places are those
+# of the frames a player sees.
+# usage: coach_reopens.sh <Vorpin> [<FakeSessionManager>]
 set -eu
 fail() {
     echo "FAIL: ${case:-}: $*" >&2
     cat "$tmp/err" >&2 2>/dev/null || true
     exit 1
 }
-[ -x "${1:-}" ] || fail "usage: $0 <Vorpin>"
+[ -x "${1:-}" ] || fail "usage: $0 <Vorpin> [<FakeSessionManager>]"
 # shellcheck source-path=SCRIPTDIR source=session.sh
 . "$(dirname "$(realpath "$0")")/session.sh"
-on_own_display "$(realpath "$0")" "$(realpath "$1")"
+on_own_display "$(realpath "$0")" "$(realpath "$1")" ${2:+"$(realpath "$2")"}
 needs openbox xwininfo
 vorpin=$1
+session_manager=${2:-}
 
 tmp=$(mktemp -d)
-pid="" openbox_pid=""
-trap 'kill $pid $openbox_pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
+pid="" openbox_pid="" manager_pid=""
+trap 'kill $pid $openbox_pid $manager_pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
 fresh_profile "$tmp"
 start_openbox "$tmp"
 places=$XDG_CONFIG_HOME/Tarnwick/"Vorpin Coach.conf"
 
+# start [NAME=VALUE...]: the game, with the given variables.
 start() {
-    "$vorpin" >"$tmp/out" 2>"$tmp/err" &
+    env "$@" "$vorpin" >"$tmp/out" 2>"$tmp/err" &
     pid=$!
     wait_until 10 "no game window" game_window "$pid"
 }
@@ -48,6 +51,11 @@ leave() {
             ;;
         alt_f4) xdotool windowactivate --sync "$window" key alt+F4 ;;
         term) kill -TERM "$pid" ;;
+        logout)
+            echo die >"$tmp/logout.new" && mv "$tmp/logout.new" "$tmp/logout"
+            wait_until 5 "the game did not tell the session it had saved" \
+                grep -qx saved "$tmp/session"
+            ;;
     esac
     wait_until 10 "the game still ran 10 s after it was left" gone
     local status=0
@@ -57,9 +65,18 @@ leave() {
 }
 
 x=300
-for case in exit alt_f4 term; do
+cases="exit alt_f4 term"
+[ -z "$session_manager" ] || cases="$cases logout"
+for case in $cases; do
     rm -f "$places"
-    start
+    session=()
+    if [ "$case" = logout ]; then
+        "$session_manager" "$tmp/logout" >"$tmp/session" &
+        manager_pid=$!
+        wait_until 5 "the session manager did not start" test -s "$tmp/session"
+        session=("SESSION_MANAGER=$(head -n 1 "$tmp/session")")
+    fi
+    start ${session[@]+"${session[@]}"}
     xdotool windowactivate --sync "$window" key F3
     wait_until 5 "F3 opened no Coach" visible_window Coach
     # Dragged by its title bar to a place of the player's own.
@@ -78,4 +95,4 @@ for case in exit alt_f4 term; do
     pid=""
     x=$((x + 40))
 done
-echo "PASS: after Exit, Alt+F4 and SIGTERM the Coach opens again where the player left it"
+echo "PASS: after $(echo "$cases" | sed 's/ /, /g') the Coach opens again where the player left it"
