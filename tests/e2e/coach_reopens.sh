@@ -79,11 +79,20 @@ for case in $cases; do
     start ${session[@]+"${session[@]}"}
     xdotool windowactivate --sync "$window" key F3
     wait_until 5 "F3 opened no Coach" visible_window Coach
-    # Dragged by its title bar to a place of the player's own.
-    read -r cx cy _ <<<"$(frame_geometry "$found")"
-    xdotool mousemove $((cx + 60)) $((cy + 8)) mousedown 1 mousemove $((cx + 80)) $((cy + 20)) \
-        sleep 0.1 mousemove $((x + 60)) $((40 + 8)) sleep 0.1 mouseup 1
-    wait_until 5 "the drag did not move the Coach: $(frame_geometry "$found")" coach_at "$x 40"
+    # Dragged by its title bar to a place of the player's own; a press that comes while
+    # the window manager is still framing the window may be lost, and is tried again.
+    for attempt in 1 2 3; do
+        read -r cx cy _ <<<"$(frame_geometry "$found")"
+        xdotool mousemove $((cx + 60)) $((cy + 8)) sleep 0.1 mousedown 1 \
+            mousemove $((cx + 80)) $((cy + 20)) sleep 0.1 mousemove $((x + 60)) $((40 + 8)) \
+            sleep 0.1 mouseup 1
+        for _ in $(seq 20); do
+            coach_at "$x 40" && break 2
+            sleep 0.1
+        done
+        echo "the drag did not move the Coach (attempt $attempt)" >&2
+    done
+    coach_at "$x 40" || fail "the drag did not move the Coach: $(frame_geometry "$found")"
     wait_until 5 "the Coach's new place was not saved: $(cat "$places")" saved "$x 40"
     leave "$case"
     saved "$x 40" || fail "leaving changed the Coach's place or state: $(cat "$places")"
