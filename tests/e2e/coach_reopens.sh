@@ -104,4 +104,4 @@ for case in $cases; do
     pid=""
     x=$((x + 40))
 done
-echo "PASS: after $(echo "$cases" | sed 's/ /, /g') the Coach opens again where the player left it"
+echo "PASS: after ${cases// /, } the Coach opens again where the player left it"

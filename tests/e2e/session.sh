@@ -131,3 +131,23 @@ visible_window() {
     found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
     [ -n "$found" ]
 }
+
+# open_menu KEY: presses KEY (alt+v, say) until a menu of the game with process id $pid
+# shows, the game's window having the focus; a key that comes before the window is ready
+# may be lost.
+open_menu() {
+    local before attempt
+    # shellcheck disable=SC2154 # the test's game
+    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
+    for attempt in 1 2 3 4 5; do
+        xdotool key "$1"
+        for _ in $(seq 20); do
+            [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -le "$before" ] ||
+                return 0
+            sleep 0.1
+        done
+        echo "$1 opened no menu (attempt $attempt)" >&2
+        xdotool key Escape
+    done
+    fail "$1 opened no menu"
+}

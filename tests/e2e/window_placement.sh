@@ -11,7 +11,9 @@ fail() {
     cat "$tmp/err" >&2 2>/dev/null || true
     exit 1
 }
-[ -x "${1:-}" ] && [[ "${2:-}" =~ ^[0-9]+x[0-9]+$ ]] || fail "usage: $0 <Vorpin> <WIDTHxHEIGHT>"
+if [ ! -x "${1:-}" ] || [[ ! "${2:-}" =~ ^[0-9]+x[0-9]+$ ]]; then
+    fail "usage: $0 <Vorpin> <WIDTHxHEIGHT>"
+fi
 # shellcheck source-path=SCRIPTDIR source=session.sh
 . "$(dirname "$(realpath "$0")")/session.sh"
 VORPIN_E2E_SCREEN=$2x24 on_own_display "$(realpath "$0")" "$(realpath "$1")" "$2"
@@ -32,12 +34,14 @@ on_screen() {
     local x y w h
     sleep 0.3  # let the window manager settle it
     read -r x y w h <<<"$(frame_geometry "$found")"
-    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$width" ] && [ $((y + h)) -le "$height" ] ||
+    if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$width" ] ||
+        [ $((y + h)) -gt "$height" ]; then
         fail "the frame of \"$1\", ${w}x$h at ($x,$y), is not wholly on the ${width}x$height screen"
+    fi
 }
 menu_item() {
-    xdotool windowactivate --sync "$window" key alt+v
-    sleep 0.4
+    xdotool windowactivate --sync "$window"
+    open_menu alt+v
     xdotool key "$1"
 }
 
