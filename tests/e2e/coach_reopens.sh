@@ -21,7 +21,7 @@ session_manager=${2:-}
 
 tmp=$(mktemp -d)
 pid="" openbox_pid="" manager_pid=""
-trap 'kill $pid $openbox_pid $manager_pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
+trap 'kill $pid $openbox_pid $manager_pid 2>/dev/null || true; wait; rm -rf "$tmp"' EXIT
 fresh_profile "$tmp"
 start_openbox "$tmp"
 places=$XDG_CONFIG_HOME/Tarnwick/"Vorpin Coach.conf"

@@ -23,7 +23,7 @@ width=${2%x*} height=${2#*x}
 
 tmp=$(mktemp -d)
 pid="" openbox_pid=""
-trap 'kill $pid $openbox_pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
+trap 'kill $pid $openbox_pid 2>/dev/null || true; wait; rm -rf "$tmp"' EXIT
 fresh_profile "$tmp"
 export XDG_DATA_HOME=$tmp/data
 start_openbox "$tmp"
