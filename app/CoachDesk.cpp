@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
@@ -32,6 +33,10 @@ CoachDesk::CoachDesk(QMainWindow& frame, GameBoard& board)
     connect(statisticsAction, &QAction::triggered, this, &CoachDesk::ShowStatistics);
     frame.addAction(coachAction);  // F3 works whatever has the focus
     board.SetPlayObserver(this);
+    // Games left waiting when the game last closed are recorded once the window is up.
+    if (QFileInfo::exists(GameHistory::PendingPath(GameHistory::DefaultPath()))) {
+        QTimer::singleShot(0, this, [this] { History().Flush(); });
+    }
 }
 
 CoachDesk::~CoachDesk() {
@@ -55,7 +60,10 @@ void CoachDesk::RestoreCoach() {
 
 GameHistory& CoachDesk::History() {
     if (!history) {
-        history = std::make_unique<GameHistory>(GameHistory::DefaultPath());
+        // A locked file leaves the game waiting for a later write rather than the window
+        // waiting for the lock.
+        history =
+            std::make_unique<GameHistory>(GameHistory::DefaultPath(), GameHistory::kQuickTimeoutMs);
     }
     return *history;
 }

@@ -18,9 +18,10 @@ class GameBoard;
 class GameHistory;
 class StatisticsWindow;
 
-// Follows the board's game for the Coach, records every finished game in the history,
-// and keeps the Coach and Statistics windows with their View menu items. The solution
-// is worked out at the first need of it, never at start-up.
+// Follows the board's game for the Coach, records every finished game in the history
+// (a game the history cannot take at once waits there for a later write), and keeps the Coach and
+// Statistics windows with their View menu items. The solution is worked out at the first need of
+// it, never at start-up.
 class CoachDesk final : public QObject, public PlayObserver {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The history database: real SQLite files in a scratch folder.
 #include "GameHistory.h"
+#include "RawConnection.h"
 
 #include <gtest/gtest.h>
 
@@ -35,30 +36,6 @@ GameReview SampleReview(int turns) {
 }
 
 const QDateTime kFinished(QDate(2026, 12, 7), QTime(3, 4, 5), Qt::UTC);
-
-// A second connection of our own, to look into the file or hold it.
-class RawConnection {
-public:
-    explicit RawConnection(const QString& path) : name(QStringLiteral("raw-%1").arg(++made)) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~RawConnection() {
-        QSqlDatabase::database(name, false).close();
-        QSqlDatabase::removeDatabase(name);
-    }
-    QVariant Value(const QString& sql) {
-        QSqlQuery query(QSqlDatabase::database(name));
-        query.exec(sql);
-        return query.next() ? query.value(0) : QVariant();
-    }
-    bool Exec(const QString& sql) { return QSqlQuery(QSqlDatabase::database(name)).exec(sql); }
-
-private:
-    static inline int made = 0;
-    const QString name;
-};
 
 class GameHistoryTest : public ::testing::Test {
 protected:
@@ -200,7 +177,7 @@ TEST_F(GameHistoryTest, FailuresSayOneLineAndLeaveTheFileAlone) {
     }
     other.Exec("ROLLBACK");
     EXPECT_TRUE(lockedHistory.Record(SampleReview(12), kFinished));
-    EXPECT_EQ(lockedHistory.Games().size(), 2u);
+    EXPECT_EQ(lockedHistory.Games().size(), 3u);  // the game refused while locked too
     EXPECT_EQ(RawConnection(newer).Value("SELECT count(*) FROM games").toInt(), 1);
 }
 

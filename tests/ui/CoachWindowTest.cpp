@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
@@ -205,8 +205,9 @@ TEST_F(CoachWindowTest, AFinishedGameIsReviewedRecordedAndListed) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics));
     EXPECT_TRUE(statistics->Figures().startsWith("Games played: 1"))
         << statistics->Figures().toStdString();
-    ASSERT_EQ(statistics->GameList().rowCount(), 1);
-    EXPECT_EQ(statistics->GameList().item(0, 1)->text(), QString::number(Game().Turn()));
+    ASSERT_EQ(statistics->GameList().model()->rowCount(), 1);
+    EXPECT_EQ(statistics->GameList().model()->index(0, 1).data().toString(),
+              QString::number(Game().Turn()));
     statistics->OpenReview(0);
     auto* opened = statistics->findChild<QDialog*>("Review");
     ASSERT_NE(opened, nullptr);

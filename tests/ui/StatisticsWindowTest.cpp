@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Statistics window over real history files: charts readable from the first game,
+// the list read a page at a time, and a clear line when the history cannot be read.
+#include <gtest/gtest.h>
+
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QImage>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtCharts/QAbstractSeries>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtTest/QTest>
+
+#include "GameHistory.h"
+#include "RawConnection.h"
+#include "RecordedGamesModel.h"
+#include "StatisticsWindow.h"
+
+namespace vorpin {
+namespace {
+
+struct ChartText {
+    QString text;
+    QRectF place;  // in the view's pixels
+};
+
+std::vector<ChartText> TextsOf(const QChartView& view) {
+    std::vector<ChartText> texts;
+    for (QGraphicsItem* item : view.scene()->items()) {
+        QString text;
+        if (auto* rich = qgraphicsitem_cast<QGraphicsTextItem*>(item)) {
+            text = rich->toPlainText();
+        } else if (auto* simple = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item)) {
+            text = simple->text();
+        }
+        if (item->isVisible() && !text.isEmpty()) {
+            texts.push_back({text, view.mapFromScene(item->sceneBoundingRect()).boundingRect()});
+        }
+    }
+    return texts;
+}
+
+// The whole numbers written under the plot area: the x axis's labels.
+std::vector<int> XLabels(const QChartView& view) {
+    const QRectF plot = view.chart()->plotArea();
+    std::vector<int> labels;
+    for (const ChartText& text : TextsOf(view)) {
+        bool number = false;
+        const int value = text.text.toInt(&number);
+        if (number && text.place.top() >= plot.bottom() - 1 &&
+            text.place.center().x() >= plot.left() - 1 &&
+            text.place.center().x() <= plot.right() + 1) {
+            labels.push_back(value);
+        }
+    }
+    std::sort(labels.begin(), labels.end());
+    return labels;
+}
+
+// Pixels of `colour` inside the plot area of the view as painted.
+int PixelsInPlot(QChartView& view, QColor colour) {
+    const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = image.devicePixelRatio();
+    const QRect plot = view.chart()->plotArea().toRect().adjusted(1, 1, -1, -1);
+    int found = 0;
+    for (int y = plot.top(); y < plot.bottom(); ++y) {
+        for (int x = plot.left(); x < plot.right(); ++x) {
+            const QColor seen = image.pixelColor(QPoint(x, y) * ratio);
+            found += std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
+                         std::abs(seen.blue() - colour.blue()) <
+                     24;
+        }
+    }
+    return found;
+}
+
+QColor LineColour(const QChartView& view, const QString& name) {
+    for (QAbstractSeries* series : view.chart()->series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series); line && line->name() == name) {
+            return line->color();
+        }
+    }
+    return {};
+}
+
+QColor BarColour(const QChartView& view) {
+    for (QAbstractSeries* series : view.chart()->series()) {
+        if (auto* bars = qobject_cast<QBarSeries*>(series)) {
+            return bars->barSets().front()->color();
+        }
+    }
+    return {};
+}
+
+class StatisticsWindowTest : public ::testing::Test {
+protected:
+    // A history of `count` games, their turns 1 + (n * 7) % 40 for the n-th.
+    void Fill(int count) {
+        history = std::make_unique<GameHistory>(dir.filePath("history.sqlite"));
+        ASSERT_TRUE(history->Record(strategy::GameReview{8, 5000, 10.6, 0, -2.6, {}},
+                                    QDateTime::currentDateTimeUtc()));
+        RawConnection raw(history->Path());
+        ASSERT_TRUE(raw.Exec("DELETE FROM games"));
+        ASSERT_TRUE(raw.AddGames(count));
+    }
+    StatisticsWindow& Show() {
+        window = std::make_unique<StatisticsWindow>(*history, solution, nullptr);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
+
+    QTemporaryDir dir;
+    strategy::LazyStrategy solution;
+    std::unique_ptr<GameHistory> history;
+    std::unique_ptr<StatisticsWindow> window;
+};
+
+// With 0, 1, 2 and 60 games both charts have whole-number labels under them, their
+// titles within the chart, and their series painted inside the plot area.
+TEST_F(StatisticsWindowTest, ChartsAreReadableFromTheFirstGame) {
+    for (const int games : {0, 1, 2, 60}) {
+        SCOPED_TRACE(games);
+        Fill(games);
+        StatisticsWindow& statistics = Show();
+        for (QChartView* view : {&statistics.TurnsChart(), &statistics.RecentChart()}) {
+            const QRectF inside = view->rect();
+            for (const ChartText& text : TextsOf(*view)) {
+                EXPECT_TRUE(inside.contains(text.place)) << text.text.toStdString();
+                if (text.text == "game" || text.text.startsWith("turns (")) {
+                    EXPECT_GE(text.place.top(), view->chart()->plotArea().bottom());
+                }
+            }
+            EXPECT_GE(XLabels(*view).size(), 1u);
+        }
+        const std::vector<int> recent = XLabels(statistics.RecentChart());
+        if (games > 0) {
+            EXPECT_EQ(recent.back(), games);
+            EXPECT_GE(recent.front(), std::max(1, games - StatisticsWindow::kRecentGames + 1));
+            EXPECT_GT(PixelsInPlot(statistics.RecentChart(),
+                                   LineColour(statistics.RecentChart(), "Turns")),
+                      0);
+            EXPECT_GT(PixelsInPlot(statistics.TurnsChart(), BarColour(statistics.TurnsChart())), 0);
+        }
+        EXPECT_EQ(XLabels(statistics.TurnsChart()), (std::vector<int>{5, 10, 15, 20, 25, 30}));
+        EXPECT_GT(
+            PixelsInPlot(statistics.TurnsChart(), LineColour(statistics.TurnsChart(), "Best play")),
+            0);
+        window.reset();
+        history.reset();
+        QFile::remove(dir.filePath("history.sqlite"));
+    }
+}
+
+}  // namespace
+}  // namespace vorpin
