@@ -3,12 +3,17 @@
 // the list read a page at a time, and a clear line when the history cannot be read.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QtCharts/QAbstractSeries>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -16,6 +21,7 @@
 #include <QtCharts/QLineSeries>
 #include <QtTest/QTest>
 
+#include "CoachText.h"
 #include "GameHistory.h"
 #include "RawConnection.h"
 #include "RecordedGamesModel.h"
@@ -154,6 +160,32 @@ TEST_F(StatisticsWindowTest, ChartsAreReadableFromTheFirstGame) {
         window.reset();
         history.reset();
         QFile::remove(dir.filePath("history.sqlite"));
+    }
+}
+
+// Each figure of the review stands apart from its name, as laid out on the page.
+TEST(ReviewTextTest, FiguresStandApartFromTheirNames) {
+    QTextDocument page;
+    page.setHtml(ReviewHtml(strategy::GameReview{12, 5150, 10.643874146, 0.75, 0.606, {}}));
+    page.setTextWidth(440);
+    page.documentLayout();  // lays the page out
+    QTextCursor cursor(&page);
+    const QTextTable* table = nullptr;
+    while (table == nullptr && !cursor.atEnd()) {
+        cursor.movePosition(QTextCursor::NextBlock);
+        table = cursor.currentTable();
+    }
+    ASSERT_NE(table, nullptr);
+    const QFontMetricsF metrics(page.defaultFont());
+    for (int row = 0; row < table->rows(); ++row) {
+        const QTextBlock name = table->cellAt(row, 0).firstCursorPosition().block();
+        const QTextBlock figure = table->cellAt(row, 1).firstCursorPosition().block();
+        const QRectF nameBox = page.documentLayout()->blockBoundingRect(name);
+        const QRectF figureBox = page.documentLayout()->blockBoundingRect(figure);
+        const qreal nameEnd = nameBox.left() + name.layout()->lineAt(0).naturalTextWidth();
+        const qreal figureStart = figureBox.left() + figure.layout()->lineAt(0).x();
+        EXPECT_GE(figureStart - nameEnd, metrics.horizontalAdvance(u' '))
+            << name.text().toStdString() << " " << figure.text().toStdString();
     }
 }
 
