@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
@@ -11,6 +14,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -107,7 +111,8 @@ class StatisticsWindowTest : public ::testing::Test {
 protected:
     // A history of `count` games, their turns 1 + (n * 7) % 40 for the n-th.
     void Fill(int count) {
-        history = std::make_unique<GameHistory>(dir.filePath("history.sqlite"));
+        history = std::make_unique<GameHistory>(dir.filePath("history.sqlite"),
+                                                GameHistory::kQuickTimeoutMs);
         ASSERT_TRUE(history->Record(strategy::GameReview{8, 5000, 10.6, 0, -2.6, {}},
                                     QDateTime::currentDateTimeUtc()));
         RawConnection raw(history->Path());
@@ -161,6 +166,59 @@ TEST_F(StatisticsWindowTest, ChartsAreReadableFromTheFirstGame) {
         history.reset();
         QFile::remove(dir.filePath("history.sqlite"));
     }
+}
+
+// 500 games: the list holds the first page, newest first, reads the rest as it is
+// scrolled to, and a row opens the review of its own game.
+TEST_F(StatisticsWindowTest, TheListReadsItsRowsAsTheyAreScrolledTo) {
+    Fill(500);
+    StatisticsWindow& statistics = Show();
+    EXPECT_TRUE(statistics.Figures().startsWith("Games played: 500 ·"))
+        << statistics.Figures().toStdString();
+    auto& list = const_cast<QTableView&>(statistics.GameList());
+    const QAbstractItemModel& rows = *list.model();
+    ASSERT_EQ(rows.rowCount(), RecordedGamesModel::kPage);
+    EXPECT_EQ(rows.index(0, 1).data().toString(), "21");  // game 500: 1 + 3500 % 40
+    for (int scroll = 0; scroll < 10 && rows.rowCount() < 500; ++scroll) {
+        list.scrollToBottom();
+        QApplication::processEvents();
+    }
+    ASSERT_EQ(rows.rowCount(), 500);
+    EXPECT_EQ(rows.index(499, 1).data().toString(), "8");  // game 1
+    statistics.OpenReview(499);
+    auto* review = statistics.findChild<QDialog*>("Review");
+    ASSERT_NE(review, nullptr);
+    EXPECT_TRUE(review->findChild<QTextBrowser*>()->toPlainText().contains("Turns taken\n8"));
+}
+
+// A history that cannot be read says why instead of claiming there are no games.
+TEST_F(StatisticsWindowTest, SaysWhyTheHistoryCannotBeRead) {
+    Fill(3);
+    const QString path = history->Path();
+    {
+        RawConnection other(path);
+        ASSERT_TRUE(other.Exec("PRAGMA locking_mode = EXCLUSIVE"));
+        ASSERT_TRUE(other.Exec("BEGIN EXCLUSIVE"));
+        EXPECT_EQ(Show().Figures(), "The history is in use by another program; try again shortly.");
+        window.reset();
+    }
+    EXPECT_TRUE(Show().Figures().startsWith("Games played: 3 ·"));
+    window.reset();
+    ASSERT_TRUE(RawConnection(path).Exec("PRAGMA user_version = 7"));
+    EXPECT_EQ(Show().Figures(),
+              "The history file cannot be read: was made by a newer version of the game");
+    window.reset();
+    history.reset();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    history = std::make_unique<GameHistory>(path, GameHistory::kQuickTimeoutMs);
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(Show().Figures().startsWith("The history file cannot be read: "))
+        << window->Figures().toStdString();
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(window->GameList().model()->rowCount(), 0);
 }
 
 // Each figure of the review stands apart from its name, as laid out on the page.
