@@ -119,6 +119,9 @@ GameHistory::Outcome GameHistory::WriteWaiting() {
             failure = to.Failure();
         }
     }
+    if (outcome == Outcome::Busy) {
+        failure = QStringLiteral("is in use by another program");
+    }
     if (outcome != Outcome::Done) {
         for (PendingGame& game : waiting) {
             game.retried = true;

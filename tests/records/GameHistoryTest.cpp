@@ -219,6 +219,7 @@ TEST_F(GameHistoryTest, AGameEndingUnderALockWaitsAndIsWrittenOnce) {
     ::testing::internal::GetCapturedStderr();
     EXPECT_LT(clock.elapsed(), GameHistory::kBusyTimeoutMs / 3);  // far from a full wait
     EXPECT_EQ(history.Waiting(), 1);
+    EXPECT_EQ(history.Failure(), "is in use by another program");
     const HistorySummary during = history.Summary(30, 50);
     EXPECT_EQ(during.state, HistorySummary::State::Read);
     EXPECT_EQ(during.record.games, 1);

@@ -199,10 +199,17 @@ TEST_F(StatisticsWindowTest, SaysWhyTheHistoryCannotBeRead) {
         RawConnection other(path);
         ASSERT_TRUE(other.Exec("PRAGMA locking_mode = EXCLUSIVE"));
         ASSERT_TRUE(other.Exec("BEGIN EXCLUSIVE"));
-        EXPECT_EQ(Show().Figures(), "The history is in use by another program; try again shortly.");
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(history->Record(strategy::GameReview{7, 5000, 10.6, 0, -3.6, {}},
+                                     QDateTime::currentDateTimeUtc()));
+        EXPECT_EQ(Show().Figures(),
+                  "The history is in use by another program; try again shortly.\n1 finished "
+                  "game could not be recorded yet (the history is in use by another program); "
+                  "it is written as soon as the history can be.");
+        ::testing::internal::GetCapturedStderr();
         window.reset();
     }
-    EXPECT_TRUE(Show().Figures().startsWith("Games played: 3 ·"));
+    EXPECT_TRUE(Show().Figures().startsWith("Games played: 4 ·"));
     window.reset();
     ASSERT_TRUE(RawConnection(path).Exec("PRAGMA user_version = 7"));
     EXPECT_EQ(Show().Figures(),
