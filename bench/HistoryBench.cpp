@@ -16,7 +16,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "GameHistory.h"
 #include "LazyStrategy.h"

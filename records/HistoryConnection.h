@@ -30,7 +30,7 @@ public:
     HistoryConnection& operator=(const HistoryConnection&) = delete;
 
     Outcome Opened() const { return opened; }
-    // False for a missing file opened for reading: nothing to read.
+    // False, for reading, when there is nothing to read: no file, or one without tables.
     bool HasFile() const { return hasFile; }
     QSqlDatabase Database() const;
     // Why the last step failed, in words that follow "could not ...: ".

@@ -65,6 +65,15 @@ void PendingGamesFile::Complain(const QString& what) const {
                  qPrintable(QDir::toNativeSeparators(path)), qPrintable(what));
 }
 
+// Keeps a file that cannot be read as games under another name, so that the next save
+// does not write over what may still be recovered by hand.
+void PendingGamesFile::SetAside(const QString& why) const {
+    const QString aside = MoveAside(path);
+    Complain(why + (aside.isEmpty()
+                        ? QString()
+                        : QStringLiteral("; the file is now ") + QDir::toNativeSeparators(aside)));
+}
+
 std::vector<PendingGame> PendingGamesFile::Load() const {
     std::vector<PendingGame> games;
     QFile file(path);
@@ -72,7 +81,7 @@ std::vector<PendingGame> PendingGamesFile::Load() const {
         return games;
     }
     if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) {
-        Complain(QStringLiteral("could not be read: ") + file.errorString());
+        SetAside(QStringLiteral("could not be read"));
         return games;
     }
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
@@ -87,10 +96,7 @@ std::vector<PendingGame> PendingGamesFile::Load() const {
         }
     }
     if (!whole) {
-        const QString aside = MoveAside(path);
-        Complain(aside.isEmpty() ? QStringLiteral("are damaged")
-                                 : QStringLiteral("were damaged; the file is now ") +
-                                       QDir::toNativeSeparators(aside));
+        SetAside(QStringLiteral("are damaged"));
     }
     return games;
 }

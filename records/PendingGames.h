@@ -26,8 +26,8 @@ public:
 
     const QString& Path() const { return path; }
     bool Exists() const;
-    // The games in the file; a file that cannot be read as games is moved aside, with
-    // one line on standard error, and reads as none.
+    // The games in the file; a file that cannot be read, or not as games, is moved aside
+    // (`<path>.damaged-<UTC time>`), with one line on standard error, and reads as none.
     std::vector<PendingGame> Load() const;
     // Writes `games` in place of the file's contents, or removes it when there are none;
     // false, after one line on standard error, when that could not be done.
@@ -35,6 +35,7 @@ public:
 
 private:
     void Complain(const QString& what) const;
+    void SetAside(const QString& why) const;
 
     QString path;
 };
