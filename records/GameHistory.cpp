@@ -27,20 +27,6 @@ bool Run(QSqlQuery& query, const QVariantList& values) {
     return query.exec();
 }
 
-// The median of games counted by their turns, ascending.
-double MedianOfCounts(const std::vector<std::pair<int, int>>& counts, int games) {
-    const auto turnsAt = [&counts](int rank) {
-        for (const auto& [turns, count] : counts) {
-            if (rank < count) {
-                return turns;
-            }
-            rank -= count;
-        }
-        return counts.empty() ? 0 : counts.back().first;
-    };
-    return (turnsAt((games - 1) / 2) + turnsAt(games / 2)) / 2.0;
-}
-
 }  // namespace
 
 QString GameHistory::DefaultPath() {
@@ -281,37 +267,19 @@ HistorySummary GameHistory::Summary(int mostTurns, int recentGames) {
     }
     QSqlQuery query(from.Database());
     query.setForwardOnly(true);
+    std::vector<strategy::TurnsGroup> groups;
     if (!query.exec(QStringLiteral("BEGIN")) ||
-        !query.exec(
-            QStringLiteral("SELECT count(*), avg(turns), avg(skill_cost), avg(luck) FROM games")) ||
-        !query.next()) {
+        !query.exec(QStringLiteral("SELECT turns, count(*), max(score), total(skill_cost), "
+                                   "total(luck) FROM games GROUP BY turns ORDER BY turns"))) {
         return fail(query);
     }
-    strategy::PlayerRecord& record = summary.record;
-    record.games = query.value(0).toInt();
-    record.meanTurns = query.value(1).toDouble();
-    record.meanSkillCost = query.value(2).toDouble();
-    record.meanLuck = query.value(3).toDouble();
-    if (!query.exec(QStringLiteral(
-            "SELECT turns, score FROM games ORDER BY turns, score DESC, id LIMIT 1"))) {
-        return fail(query);
-    }
-    if (query.next()) {
-        record.best = strategy::GameReview{};
-        record.best->turns = query.value(0).toInt();
-        record.best->score = query.value(1).toInt();
-    }
-    if (!query.exec(
-            QStringLiteral("SELECT turns, count(*) FROM games GROUP BY turns ORDER BY turns"))) {
-        return fail(query);
-    }
-    std::vector<std::pair<int, int>> counts;
     while (query.next()) {
-        counts.emplace_back(query.value(0).toInt(), query.value(1).toInt());
-        const int at = std::clamp(counts.back().first, 1, mostTurns) - 1;
-        summary.turnCounts[static_cast<std::size_t>(at)] += counts.back().second;
+        groups.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
+                          query.value(3).toDouble(), query.value(4).toDouble()});
+        const int at = std::clamp(groups.back().turns, 1, mostTurns) - 1;
+        summary.turnCounts[static_cast<std::size_t>(at)] += groups.back().games;
     }
-    record.medianTurns = MedianOfCounts(counts, record.games);
+    const strategy::PlayerRecord& record = summary.record = strategy::SummarizeGroups(groups);
     query.prepare(QStringLiteral("SELECT turns, skill_cost FROM games ORDER BY id DESC LIMIT ?"));
     if (!Run(query, {recentGames})) {
         return fail(query);

@@ -50,7 +50,7 @@ public:
     static constexpr int kSchemaVersion = HistoryConnection::kSchemaVersion;
     static constexpr int kBusyTimeoutMs = 3000;
     // For a window that must not wait: a locked file leaves the game waiting instead.
-    static constexpr int kQuickTimeoutMs = 50;
+    static constexpr int kQuickTimeoutMs = 10;
 
     // history.sqlite in the per-user application-data folder.
     static QString DefaultPath();

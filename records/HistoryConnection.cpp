@@ -44,6 +44,12 @@ const std::vector<std::vector<const char*>>& SchemaSteps() {
     return steps;
 }
 
+// Indexes kept on a file of any version, made when missing: the games by their turns,
+// covering what Statistics sums, so its figures come from one pass over the index.
+const char* const kIndexes[] = {
+    "CREATE INDEX IF NOT EXISTS games_by_turns ON games (turns, score, skill_cost, luck)",
+};
+
 QString ConnectionName(const void* owner) {
     return QStringLiteral("vorpin-history-%1").arg(reinterpret_cast<quintptr>(owner));
 }
@@ -141,7 +147,16 @@ HistoryConnection::Outcome HistoryConnection::OpenForWriting() {
         !QSqlQuery(Database()).exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
         outcome = Fail(Database().lastError());
     }
-    return outcome == Outcome::Done ? Migrate() : outcome;
+    if (outcome == Outcome::Done) {
+        outcome = Migrate();
+    }
+    for (const char* statement : kIndexes) {
+        QSqlQuery query(Database());
+        if (outcome == Outcome::Done && !query.exec(QLatin1String(statement))) {
+            outcome = Fail(query);
+        }
+    }
+    return outcome;
 }
 
 HistoryConnection::Outcome HistoryConnection::OpenForReading() {
