@@ -203,6 +203,45 @@ TEST_F(GameHistoryTest, AReadOnlyFolderRecordsNothing) {
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// The sums the database works out agree with the same figures worked out game by game.
+TEST_F(GameHistoryTest, TheSummaryAgreesWithTheGamesItSums) {
+    const QString path = PathIn("sums");
+    GameHistory history(path);
+    ASSERT_TRUE(history.Record(SampleReview(12), kFinished));
+    ASSERT_TRUE(RawConnection(path).AddGames(59));
+    const auto games = history.Games();
+    ASSERT_EQ(games.size(), 60u);
+    std::vector<GameReview> reviews;
+    for (const RecordedGame& game : games) {
+        reviews.push_back(game.review);
+    }
+    const strategy::PlayerRecord expected = strategy::Summarize(reviews);
+    const HistorySummary summary = history.Summary(30, 50);
+    ASSERT_EQ(summary.state, HistorySummary::State::Read);
+    EXPECT_EQ(summary.record.games, 60);
+    EXPECT_DOUBLE_EQ(summary.record.meanTurns, expected.meanTurns);
+    EXPECT_DOUBLE_EQ(summary.record.medianTurns, expected.medianTurns);
+    EXPECT_NEAR(summary.record.meanSkillCost, expected.meanSkillCost, 1e-12);
+    EXPECT_NEAR(summary.record.meanLuck, expected.meanLuck, 1e-12);
+    ASSERT_TRUE(summary.record.best);
+    EXPECT_EQ(summary.record.best->turns, expected.best->turns);
+    EXPECT_EQ(summary.record.best->score, expected.best->score);
+    const auto shares = strategy::TurnShares(reviews, 30);
+    ASSERT_EQ(summary.turnCounts.size(), 30u);
+    for (std::size_t at = 0; at < shares.size(); ++at) {
+        EXPECT_NEAR(summary.turnCounts[at], shares[at] * 60, 1e-9) << at + 1 << " turns";
+    }
+    ASSERT_EQ(summary.recent.size(), 50u);
+    for (std::size_t at = 0; at < 50; ++at) {
+        EXPECT_EQ(summary.recent[at].number, static_cast<qint64>(at + 11));
+        EXPECT_EQ(summary.recent[at].turns, games[at + 10].review.turns);
+    }
+    const auto page = history.Page(games[30].id, 5);
+    ASSERT_EQ(page.size(), 5u);
+    EXPECT_EQ(page.front().id, games[29].id);
+    EXPECT_EQ(page.back().id, games[25].id);
+}
+
 // Another program holds the file in a write transaction while a game ends: the game
 // waits without the history waiting out the lock, reading goes on, and once the lock
 // goes the game is written exactly once.
