@@ -85,12 +85,13 @@ bool GameHistory::Flush() {
 // in one transaction, moving a damaged file aside once. A game that failed stays
 // waiting and counts as retried.
 GameHistory::Outcome GameHistory::WriteWaiting() {
-    Outcome outcome;
-    {
+    const auto attempt = [this] {
         HistoryConnection to(path, Mode::Write, busyTimeoutMs);
-        outcome = to.Opened() == Outcome::Done ? Write(to) : to.Opened();
+        const Outcome outcome = to.Opened() == Outcome::Done ? Write(to) : to.Opened();
         failure = to.Failure();
-    }
+        return outcome;
+    };
+    Outcome outcome = attempt();
     if (outcome == Outcome::Damaged) {
         reader.reset();
         const QString aside = MoveAside(path);
@@ -100,9 +101,7 @@ GameHistory::Outcome GameHistory::WriteWaiting() {
             std::fprintf(stderr, "Vorpin: the game history %s was damaged and is now %s\n",
                          qPrintable(QDir::toNativeSeparators(path)),
                          qPrintable(QDir::toNativeSeparators(aside)));
-            HistoryConnection to(path, Mode::Write, busyTimeoutMs);
-            outcome = to.Opened() == Outcome::Done ? Write(to) : to.Opened();
-            failure = to.Failure();
+            outcome = attempt();
         }
     }
     if (outcome == Outcome::Busy) {
@@ -114,14 +113,14 @@ GameHistory::Outcome GameHistory::WriteWaiting() {
         }
         return outcome;
     }
-    const bool fromFile = std::any_of(waiting.begin(), waiting.end(),
-                                      [](const PendingGame& game) { return game.retried; });
+    const bool retried = std::any_of(waiting.begin(), waiting.end(),
+                                     [](const PendingGame& game) { return game.retried; });
     for (const PendingGame& game : waiting) {
         written.insert(GameKey(game.review, game.finished));
     }
     waiting.clear();
-    if (fromFile && fileRead) {
-        KeepWaitingInFile();
+    if (retried && fileRead) {
+        KeepWaitingInFile();  // the list read at the start is written: it goes
     }
     return outcome;
 }
