@@ -6,6 +6,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
@@ -24,6 +25,9 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtTest/QTest>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "CoachText.h"
 #include "GameHistory.h"
@@ -226,6 +230,30 @@ TEST_F(StatisticsWindowTest, SaysWhyTheHistoryCannotBeRead) {
         << window->Figures().toStdString();
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(window->GameList().model()->rowCount(), 0);
+}
+
+// A history in a folder that cannot be written (root writes anyway; the unprivileged run
+// covers this): Statistics lists its games and leaves no side files beside it.
+TEST_F(StatisticsWindowTest, AHistoryThatCannotBeWrittenIsListed) {
+#ifndef _WIN32
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes through read-only folders";
+    }
+#endif
+    Fill(12);
+    history =
+        std::make_unique<GameHistory>(dir.filePath("history.sqlite"), GameHistory::kQuickTimeoutMs);
+    ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"history.sqlite"});
+    const auto permissions = QFile::permissions(dir.path());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    StatisticsWindow& statistics = Show();
+    EXPECT_TRUE(statistics.Figures().startsWith("Games played: 12 ·"))
+        << statistics.Figures().toStdString();
+    EXPECT_EQ(statistics.GameList().model()->rowCount(), 12);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"history.sqlite"});
+    window.reset();
+    history.reset();
+    QFile::setPermissions(dir.path(), permissions);
 }
 
 // Each figure of the review stands apart from its name, as laid out on the page.
