@@ -25,7 +25,7 @@ check() {
     shift
     status=0
     (cd "$tmp/work" &&
-        exec env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$tmp/config" "$@" \
+        exec env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" "$@" \
             timeout 10 "$vorpin" >"$tmp/stdout" 2>"$tmp/stderr") || status=$?
     [ "$status" -ne 124 ] || fail "$what: still running after 10 s"
     [ "$status" -eq 1 ] || fail "$what: exit status $status, not 1 ($(cat "$tmp/stderr"))"
