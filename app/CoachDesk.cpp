@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
@@ -46,6 +48,10 @@ CoachDesk::CoachDesk(QMainWindow& frame, GameBoard& board)
     // Sees the frame close (Exit, Alt+F4) and the application asked to quit (a logout),
     // both before the other windows close; the Coach's moves; the board's first paint.
     QCoreApplication::instance()->installEventFilter(this);
+    // Games left waiting when the game last closed are recorded once the window is up.
+    if (QFileInfo::exists(GameHistory::PendingPath(GameHistory::DefaultPath()))) {
+        QTimer::singleShot(0, this, [this] { History().Flush(); });
+    }
 }
 
 CoachDesk::~CoachDesk() {
@@ -112,7 +118,10 @@ void CoachDesk::RestoreCoach() {
 
 GameHistory& CoachDesk::History() {
     if (!history) {
-        history = std::make_unique<GameHistory>(GameHistory::DefaultPath());
+        // A locked file leaves the game waiting for a later write rather than the window
+        // waiting for the lock.
+        history =
+            std::make_unique<GameHistory>(GameHistory::DefaultPath(), GameHistory::kQuickTimeoutMs);
     }
     return *history;
 }

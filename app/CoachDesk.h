@@ -21,12 +21,13 @@ class GameBoard;
 class GameHistory;
 class StatisticsWindow;
 
-// Follows the board's game for the Coach, records every finished game in the history,
-// and keeps the Coach and Statistics windows with their View menu items. The scoring
-// table and the solution are worked out on a thread of their own once the board has
-// been painted, so neither start-up nor the first roll waits for them. Whether the Coach
-// is open, and where, is saved as the player opens, moves or closes it; the windows
-// closing with the game change nothing there.
+// Follows the board's game for the Coach, records every finished game in the history
+// (a game the history cannot take at once waits there for a later write), and keeps the
+// Coach and Statistics windows with their View menu items. The scoring table and the
+// solution are worked out on a thread of their own once the board has been painted, so
+// neither start-up nor the first roll waits for them. Whether the Coach is open, and
+// where, is saved as the player opens, moves or closes it; the windows closing with the
+// game change nothing there.
 class CoachDesk final : public QObject, public PlayObserver {
     Q_OBJECT
 

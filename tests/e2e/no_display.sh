@@ -32,8 +32,9 @@ check() {
     status=0
     (cd "$tmp/work" &&
         exec env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$tmp/config" \
-            ${variables[@]+"${variables[@]}"} timeout 10 "$vorpin" ${arguments[@]+"${arguments[@]}"} \
-            >"$tmp/stdout" 2>"$tmp/stderr") || status=$?
+            XDG_DATA_HOME="$tmp/data" ${variables[@]+"${variables[@]}"} \
+            timeout 10 "$vorpin" ${arguments[@]+"${arguments[@]}"} >"$tmp/stdout" 2>"$tmp/stderr") ||
+        status=$?
     [ "$status" -ne 124 ] || fail "$what: still running after 10 s"
     [ "$status" -eq 1 ] || fail "$what: exit status $status, not 1 ($(cat "$tmp/stderr"))"
     [ ! -s "$tmp/stdout" ] || fail "$what: wrote to stdout: $(cat "$tmp/stdout")"

@@ -53,10 +53,11 @@ wait_until() {
     done
 }
 
-# fresh_profile DIR: an empty settings folder and runtime folder under DIR, and nothing
-# from the caller's session that changes how Qt draws or that the game would talk to.
+# fresh_profile DIR: an empty settings folder, data folder (the game history) and runtime
+# folder under DIR, and nothing from the caller's session that changes how Qt draws or
+# that the game would talk to.
 fresh_profile() {
-    export XDG_CONFIG_HOME=$1/config XDG_RUNTIME_DIR=$1/runtime
+    export XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_RUNTIME_DIR=$1/runtime
     mkdir -p "$XDG_CONFIG_HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE

@@ -5,7 +5,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTableWidget>
+#include <QFileInfo>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
@@ -20,6 +21,7 @@
 #include "CoachWindow.h"
 #include "GameHistory.h"
 #include "MainFrame.h"
+#include "RawConnection.h"
 #include "StatisticsWindow.h"
 #include "ToolWindowPlace.h"
 
@@ -242,12 +244,41 @@ TEST_F(CoachWindowTest, AFinishedGameIsReviewedRecordedAndListed) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics));
     EXPECT_TRUE(statistics->Figures().startsWith("Games played: 1"))
         << statistics->Figures().toStdString();
-    ASSERT_EQ(statistics->GameList().rowCount(), 1);
-    EXPECT_EQ(statistics->GameList().item(0, 1)->text(), QString::number(Game().Turn()));
+    ASSERT_EQ(statistics->GameList().model()->rowCount(), 1);
+    EXPECT_EQ(statistics->GameList().model()->index(0, 1).data().toString(),
+              QString::number(Game().Turn()));
     statistics->OpenReview(0);
     auto* opened = statistics->findChild<QDialog*>("Review");
     ASSERT_NE(opened, nullptr);
     EXPECT_TRUE(opened->findChild<QTextBrowser*>()->toPlainText().contains("Game review"));
+}
+
+// A game left waiting when the game last closed (another program held the history) is
+// recorded when the game starts again, without waiting for another game to end.
+TEST_F(CoachWindowTest, GamesLeftWaitingAreRecordedAtTheNextStart) {
+    frame.reset();
+    const QString path = GameHistory::DefaultPath();
+    const strategy::GameReview review{9, 5000, 10.643874146, 0, -1.643874146, {}};
+    {
+        auto closing = std::make_unique<GameHistory>(path, GameHistory::kQuickTimeoutMs);
+        ASSERT_TRUE(closing->Record(review, QDateTime::currentDateTimeUtc()));
+        RawConnection other(path);
+        ASSERT_TRUE(other.Exec("BEGIN EXCLUSIVE"));
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(closing->Record(review, QDateTime::currentDateTimeUtc().addSecs(9)));
+        closing.reset();
+        ::testing::internal::GetCapturedStderr();
+        ASSERT_TRUE(other.Exec("ROLLBACK"));
+    }
+    const QString pending = GameHistory::PendingPath(path);
+    ASSERT_TRUE(QFileInfo::exists(pending));
+    frame = std::make_unique<MainFrame>();
+    frame->show();
+    for (int wait = 0; wait < 250 && QFileInfo::exists(pending); ++wait) {
+        QTest::qWait(20);
+    }
+    EXPECT_FALSE(QFileInfo::exists(pending));
+    EXPECT_EQ(RawConnection(path).Value("SELECT count(*) FROM games").toInt(), 2);
 }
 
 }  // namespace
