@@ -2,7 +2,10 @@
 #include "CoachDesk.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
@@ -12,14 +15,21 @@
 #include "GameBoard.h"
 #include "GameHistory.h"
 #include "HabitsWindow.h"
+#include "OptionFinder.h"
 #include "PracticeWindow.h"
 #include "StatisticsWindow.h"
 #include "ToolWindowPlace.h"
+#include "WindowPlacement.h"
 
 namespace vorpin {
 namespace {
 
 const QString kCoach = QStringLiteral("Coach");
+constexpr int kRestMs = 400;  // a dragged window that stays put this long has come to rest
+// After the first paint the window is mapped, focused and joined by the Coach; the table
+// and the solution are made once that is over, not sharing the processor with it, and
+// still long before a player can have started a game and reached for Roll.
+constexpr int kSettleMs = 100;
 
 void Bring(QWidget* window) {
     window->show();
@@ -40,13 +50,66 @@ CoachDesk::CoachDesk(QMainWindow& frame, GameBoard& board)
     connect(statisticsAction, &QAction::triggered, this, &CoachDesk::ShowStatistics);
     frame.addAction(coachAction);  // F3 works whatever has the focus
     board.SetPlayObserver(this);
+    saveSoon.setSingleShot(true);
+    saveSoon.setInterval(kRestMs);
+    connect(&saveSoon, &QTimer::timeout, this, &CoachDesk::SaveCoachPlace);
+    // Sees the frame close (Exit, Alt+F4) and the application asked to quit (a logout),
+    // both before the other windows close; the Coach's moves; the board's first paint.
+    QCoreApplication::instance()->installEventFilter(this);
+    // Games left waiting when the game last closed are recorded once the window is up.
+    if (QFileInfo::exists(GameHistory::PendingPath(GameHistory::DefaultPath()))) {
+        QTimer::singleShot(0, this, [this] { History().Flush(); });
+    }
 }
 
 CoachDesk::~CoachDesk() {
     board.SetPlayObserver(nullptr);
-    if (coachWindow != nullptr) {
+    if (saveSoon.isActive()) {
         SaveCoachPlace();
     }
+}
+
+bool CoachDesk::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Close:
+            leaving = leaving || watched == &frame;
+            break;
+        case QEvent::Quit:
+            leaving = true;
+            break;
+        case QEvent::Move:
+            if (watched == coachWindow && coachWindow->isVisible() && !leaving) {
+                saveSoon.start();
+            }
+            break;
+        case QEvent::Paint:
+            if (watched == &board && !painted) {
+                painted = true;
+                QTimer::singleShot(kSettleMs, this, &CoachDesk::PrepareAhead);
+            }
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+// The first roll would otherwise fill the table and solve the game while the player
+// waits. A command that needs either before they are done waits for them as it would
+// have made them.
+void CoachDesk::PrepareAhead() {
+    if (preparing.joinable() || leaving) {
+        return;
+    }
+    preparing = std::jthread([this] {
+        try {
+            ScoringTable();
+            strategy.Get();
+            prepared.store(true, std::memory_order_release);
+        } catch (const std::exception&) {
+            // The command that needs them makes them again and meets the fault itself.
+        }
+    });
 }
 
 void CoachDesk::AddViewItems(QMenu& view) {
@@ -63,7 +126,10 @@ void CoachDesk::RestoreCoach() {
 
 GameHistory& CoachDesk::History() {
     if (!history) {
-        history = std::make_unique<GameHistory>(GameHistory::DefaultPath());
+        // A locked file leaves the game waiting for a later write rather than the window
+        // waiting for the lock.
+        history =
+            std::make_unique<GameHistory>(GameHistory::DefaultPath(), GameHistory::kQuickTimeoutMs);
     }
     return *history;
 }
@@ -91,14 +157,18 @@ void CoachDesk::PlayerActed(PlayerCommand command, const PlayState& after) {
 CoachWindow& CoachDesk::MakeCoachWindow() {
     if (coachWindow == nullptr) {
         coachWindow = new CoachWindow(coach, &frame);
-        // Beside the board, unless it was left somewhere still on a screen.
-        const ToolWindowPlace place = LoadToolWindowPlace(kCoach);
-        const QPoint beside = frame.frameGeometry().topRight() + QPoint(8, 0);
-        const bool onScreen =
-            place.position && QGuiApplication::screenAt(*place.position) != nullptr;
-        coachWindow->move(onScreen ? *place.position : beside);
-        connect(coachWindow, &CoachWindow::closedByPlayer, this,
-                [this] { coachAction->setChecked(false); });
+        // Where it was left, or beside the board.
+        if (const ToolWindowPlace place = LoadToolWindowPlace(kCoach); place.position) {
+            PlaceAt(*coachWindow, *place.position, frame);
+        } else {
+            PlaceBeside(*coachWindow, frame);
+        }
+        KeepOnScreen(*coachWindow, frame);
+        connect(coachWindow, &CoachWindow::closedByPlayer, this, [this] {
+            if (!leaving) {
+                coachAction->setChecked(false);
+            }
+        });
     }
     return *coachWindow;
 }
@@ -115,7 +185,8 @@ void CoachDesk::ShowCoach(bool show) {
     SaveCoachPlace();
 }
 
-void CoachDesk::SaveCoachPlace() const {
+void CoachDesk::SaveCoachPlace() {
+    saveSoon.stop();
     ToolWindowPlace place{coachAction->isChecked(), std::nullopt};
     if (coachWindow != nullptr) {
         place.position = coachWindow->pos();
@@ -126,6 +197,8 @@ void CoachDesk::SaveCoachPlace() const {
 void CoachDesk::ShowStatistics() {
     if (statistics == nullptr) {
         statistics = new StatisticsWindow(History(), strategy, &frame);
+        PlaceBeside(*statistics, frame);
+        KeepOnScreen(*statistics, frame);
         connect(statistics, &StatisticsWindow::habitsWanted, this, &CoachDesk::ShowHabits);
     }
     Bring(statistics);
@@ -134,6 +207,9 @@ void CoachDesk::ShowStatistics() {
 void CoachDesk::ShowHabits() {
     if (habits == nullptr) {
         habits = new HabitsWindow(History(), &frame);
+        // Beside Statistics, which it is opened from.
+        PlaceBeside(*habits, statistics != nullptr ? static_cast<QWidget&>(*statistics) : frame);
+        KeepOnScreen(*habits, frame);
         connect(habits, &HabitsWindow::practiceWanted, this, &CoachDesk::ShowPractice);
     }
     Bring(habits);
@@ -147,6 +223,8 @@ void CoachDesk::ShowPractice() {
             QColor(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
                    static_cast<int>(colour >> 16 & 0xFF)),
             &frame);
+        PlaceBeside(*practice, frame);
+        KeepOnScreen(*practice, frame);
     }
     Bring(practice);
 }

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 #include "GameCoach.h"
 #include "LazyStrategy.h"
@@ -20,10 +23,13 @@ class HabitsWindow;
 class PracticeWindow;
 class StatisticsWindow;
 
-// Follows the board's game for the Coach, records every finished game in the history,
-// and keeps the Coach and Statistics windows with their View menu items, and the Habits
-// and Practice windows opened from Statistics. The solution
-// is worked out at the first need of it, never at start-up.
+// Follows the board's game for the Coach, records every finished game in the history
+// (a game the history cannot take at once waits there for a later write), and keeps the
+// Coach and Statistics windows with their View menu items, and the Habits and Practice
+// windows opened from Statistics. The scoring table and the solution are worked out on a
+// thread of their own once the board has been painted, so neither start-up nor the first
+// roll waits for them. Whether the Coach is open, and where, is saved as the player
+// opens, moves or closes it; the windows closing with the game change nothing there.
 class CoachDesk final : public QObject, public PlayObserver {
     Q_OBJECT
 
@@ -44,6 +50,8 @@ public:
     void ShowHabits();
     void ShowPractice();
 
+    // Whether the scoring table and the solution are there, so that no command waits.
+    bool Prepared() const { return prepared.load(std::memory_order_acquire); }
     const strategy::GameCoach& Coach() const { return coach; }
     CoachWindow* CoachView() const { return coachWindow; }
     StatisticsWindow* StatisticsView() const { return statistics; }
@@ -52,9 +60,13 @@ public:
     QAction& CoachAction() const { return *coachAction; }
     GameHistory& History();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     CoachWindow& MakeCoachWindow();
-    void SaveCoachPlace() const;
+    void SaveCoachPlace();
+    void PrepareAhead();
 
     QMainWindow& frame;
     GameBoard& board;
@@ -68,6 +80,11 @@ private:
     QAction* coachAction;
     QAction* statisticsAction;
     bool recorded = false;
+    bool leaving = false;  // the game is closing: its windows close with it
+    bool painted = false;
+    QTimer saveSoon;  // a move of the Coach, saved once it has come to rest
+    std::atomic<bool> prepared = false;
+    std::jthread preparing;  // the last member: done before what it fills is gone
 };
 
 }  // namespace vorpin

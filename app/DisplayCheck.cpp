@@ -11,7 +11,7 @@
 namespace vorpin {
 namespace {
 
-[[maybe_unused]] std::string_view Environment(const char* name) {
+std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
 }
@@ -27,17 +27,37 @@ bool CanOpenX11(const std::string& display) {
 
 }  // namespace
 
-std::string DisplayProblem() {
+DisplayRequest DisplayRequest::FromEnvironment() {
+    return {Environment("QT_QPA_PLATFORM"), Environment("DISPLAY"), Environment("WAYLAND_DISPLAY")};
+}
+
+// An option without its value, the last argument, is left to the library, which ignores it.
+void DisplayRequest::ReadArguments(std::span<char* const> arguments) {
+    for (std::size_t at = 1; at + 1 < arguments.size(); ++at) {
+        std::string_view option = arguments[at] != nullptr ? arguments[at] : "";
+        if (option.starts_with("--")) {
+            option.remove_prefix(1);
+        }
+        if (option == "-platform") {
+            platform = arguments[++at];
+        } else if (option == "-display") {
+            display = arguments[++at];
+        }
+    }
+}
+
+std::string DisplayProblem(const DisplayRequest& request) {
 #if defined(Q_OS_WIN) || defined(_WIN32) || defined(__APPLE__)
+    (void)request;
     return {};
 #else
-    const std::string_view platform = Environment("QT_QPA_PLATFORM");
+    const std::string_view platform = request.platform;
     const bool x11 = platform.empty() || platform.starts_with("xcb");
     if (!x11) {
         return {};  // another platform chosen on purpose: it reports its own troubles
     }
-    const std::string display(Environment("DISPLAY"));
-    if (display.empty() && platform.empty() && !Environment("WAYLAND_DISPLAY").empty()) {
+    const std::string& display = request.display;
+    if (display.empty() && platform.empty() && !request.waylandDisplay.empty()) {
         return {};  // a Wayland session
     }
     if (display.empty()) {

@@ -11,7 +11,9 @@
 int main(int argc, char** argv) {
     // Set only by the start-up benchmark (bench/startup/measure-startup).
     const char* exitAfterFirstPaint = std::getenv("VORPIN_EXIT_AFTER_FIRST_PAINT");
-    if (const std::string problem = vorpin::DisplayProblem(); !problem.empty()) {
+    vorpin::DisplayRequest request = vorpin::DisplayRequest::FromEnvironment();
+    request.ReadArguments({argv, static_cast<std::size_t>(argc)});
+    if (const std::string problem = vorpin::DisplayProblem(request); !problem.empty()) {
         std::fprintf(stderr, "Vorpin: %s\n", problem.c_str());
         return 1;
     }

@@ -1,67 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameHistory.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QThread>
 #include <QVariant>
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "HistoryColumns.h"
+#include "MovedAside.h"
 
 namespace vorpin {
 namespace {
 
-// SQLite's result codes for a file that is no database, or a damaged one.
-// Switching to the write-ahead log needs the file to itself, and SQLite answers "busy"
-// at once there rather than waiting out its busy timeout (as when another copy is making
-// the same new file); the switch is asked for again until that timeout has passed.
-bool SwitchToWriteAheadLog(QSqlQuery& query, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) {
-        const bool busy = query.lastError().nativeErrorCode() == QLatin1String("5");
-        if (!busy || deadline.hasExpired()) {
-            return false;
-        }
-        QThread::msleep(5);
+using Mode = HistoryConnection::Mode;
+
+const QString kGameColumns =
+    QStringLiteral("SELECT id, finished, turns, score, expected, skill_cost, luck FROM games ");
+
+bool Run(QSqlQuery& query, const QVariantList& values) {
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
     }
-    return true;
+    return query.exec();
 }
-
-bool IsDamage(const QSqlError& error) {
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("11") || code == QLatin1String("26");
-}
-
-const char* const kCreate[] = {
-    "CREATE TABLE games ("
-    " id INTEGER PRIMARY KEY,"
-    " finished TEXT NOT NULL,"
-    " turns INTEGER NOT NULL,"
-    " score INTEGER NOT NULL,"
-    " expected REAL NOT NULL,"
-    " skill_cost REAL NOT NULL,"
-    " luck REAL NOT NULL)",
-    "CREATE TABLE decisions ("
-    " game_id INTEGER NOT NULL REFERENCES games(id) ON DELETE CASCADE,"
-    " seq INTEGER NOT NULL,"
-    " turn INTEGER NOT NULL,"
-    " banked INTEGER NOT NULL,"
-    " turn_total INTEGER NOT NULL,"
-    " dice TEXT NOT NULL,"
-    " taken INTEGER NOT NULL,"
-    " action TEXT NOT NULL,"
-    " best_taken INTEGER NOT NULL,"
-    " best_action TEXT NOT NULL,"
-    " cost REAL NOT NULL,"
-    " PRIMARY KEY (game_id, seq))",
-    "PRAGMA user_version = 1",
-};
 
 }  // namespace
 
@@ -70,181 +35,154 @@ QString GameHistory::DefaultPath() {
            QStringLiteral("/history.sqlite");
 }
 
+QString GameHistory::PendingPath(const QString& path) {
+    return path + QStringLiteral(".pending");
+}
+
 GameHistory::GameHistory(QString path, int busyTimeoutMs, int schemaVersion)
     : path(std::move(path)),
       busyTimeoutMs(busyTimeoutMs),
       schemaVersion(schemaVersion),
-      connection(QStringLiteral("vorpin-history-%1").arg(reinterpret_cast<quintptr>(this))) {}
+      pendingFile(PendingPath(this->path)) {
+    if (pendingFile.Exists()) {
+        waiting = pendingFile.Load();
+        fileRead = true;
+    }
+}
 
 GameHistory::~GameHistory() {
-    Close();
-}
-
-void GameHistory::Close() {
-    if (QSqlDatabase::contains(connection)) {
-        QSqlDatabase::database(connection, false).close();
-        QSqlDatabase::removeDatabase(connection);
+    reader.reset();
+    if (!waiting.empty()) {
+        Flush();
     }
-    open = false;
+    if (fileRead || !waiting.empty()) {
+        KeepWaitingInFile();
+    }
 }
 
-void GameHistory::Complain(const QString& what) {
+void GameHistory::Complain(const QString& what) const {
     std::fprintf(stderr, "Vorpin: the game history %s %s\n",
                  qPrintable(QDir::toNativeSeparators(path)), qPrintable(what));
 }
 
-GameHistory::Outcome GameHistory::Fail(const QSqlQuery& query) {
-    failure = query.lastError().text();
-    return IsDamage(query.lastError()) ? Outcome::Damaged : Outcome::Failed;
-}
-
-// Opens the file, moving a damaged one aside once.
-bool GameHistory::Open() {
-    if (open) {
-        return true;
-    }
-    Outcome outcome = OpenOnce();
-    if (outcome == Outcome::Damaged && MoveAside()) {
-        outcome = OpenOnce();
-    }
-    open = outcome == Outcome::Done;
-    if (!open) {
-        Close();
-    }
-    return open;
-}
-
-GameHistory::Outcome GameHistory::OpenOnce() {
-    Close();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        failure = QStringLiteral("has no folder that can be made");
-        return Outcome::Failed;
-    }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-    if (!db.isValid()) {
-        failure = QStringLiteral("needs the SQLite driver of Qt, which is missing");
-        return Outcome::Failed;
-    }
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-    if (!db.open()) {
-        failure = db.lastError().text();
-        return IsDamage(db.lastError()) ? Outcome::Damaged : Outcome::Failed;
-    }
-    QSqlQuery query(db);
-    if (!SwitchToWriteAheadLog(query, busyTimeoutMs) ||
-        !query.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
-        return Fail(query);
-    }
-    return Migrate();
-}
-
-// Brings an empty or older file to the current schema; refuses a newer one.
-GameHistory::Outcome GameHistory::Migrate() {
-    QSqlDatabase db = QSqlDatabase::database(connection, false);
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        return Fail(query);
-    }
-    const auto rollBack = [this, &db](const QSqlQuery& failed) {
-        const Outcome outcome = Fail(failed);
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return outcome;
-    };
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        return rollBack(query);
-    }
-    const int version = query.value(0).toInt();
-    query.finish();
-    if (version == 0) {
-        for (const char* statement : kCreate) {
-            if (!query.exec(QLatin1String(statement))) {
-                return rollBack(query);
-            }
-        }
-    }
-    // The schema's later steps, each from the version before it.
-    if (version < 2 && schemaVersion >= 2 && !UpgradeToVersion2(db, query)) {
-        return rollBack(query);
-    }
-    if (!query.exec(QStringLiteral("COMMIT"))) {
-        return rollBack(query);
-    }
-    if (version > schemaVersion) {
-        failure = QStringLiteral("was made by a newer version of the game");
-        return Outcome::Failed;
-    }
-    return Outcome::Done;
-}
-
-// Moves a damaged file, with its write-ahead log, to a free name beside it.
-bool GameHistory::MoveAside() {
-    Close();
-    const QString stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    QString aside = path + QStringLiteral(".damaged-") + stamp;
-    for (int n = 2; QFileInfo::exists(aside); ++n) {
-        aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
-    }
-    if (!QFile::rename(path, aside)) {
-        failure = QStringLiteral("is damaged and could not be moved aside");
-        return false;
-    }
-    for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
-        QFile::rename(path + suffix, aside + suffix);
-    }
-    std::fprintf(stderr, "Vorpin: the game history %s was damaged and is now %s\n",
-                 qPrintable(QDir::toNativeSeparators(path)),
-                 qPrintable(QDir::toNativeSeparators(aside)));
-    return true;
-}
-
-bool GameHistory::Ready() {
-    if (!Open()) {
-        Complain(QStringLiteral("could not be read: ") + failure);
+bool GameHistory::Ready(int timeoutMs) {
+    const HistoryConnection to(path, Mode::Write, timeoutMs, schemaVersion);
+    if (to.Opened() != Outcome::Done) {
+        Complain(QStringLiteral("could not be read: ") + to.Failure());
         return false;
     }
     return true;
 }
 
 bool GameHistory::Record(const strategy::GameReview& review, const QDateTime& finished) {
-    Outcome outcome = Open() ? Write(review, finished) : Outcome::Failed;
-    if (outcome == Outcome::Damaged && MoveAside() && Open()) {
-        outcome = Write(review, finished);
-    }
-    if (outcome != Outcome::Done) {
+    waiting.push_back(PendingGame{review, finished, false});
+    if (WriteWaiting() != Outcome::Done) {
         Complain(QStringLiteral("could not record the game: ") + failure);
         return false;
     }
     return true;
 }
 
-GameHistory::Outcome GameHistory::Write(const strategy::GameReview& review,
-                                        const QDateTime& finished) {
-    QSqlDatabase db = QSqlDatabase::database(connection, false);
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        return Fail(query);
+bool GameHistory::Flush() {
+    if (waiting.empty()) {
+        return true;
     }
-    const auto rollBack = [&](const QSqlQuery& failed) {
-        const Outcome outcome = Fail(failed);
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    if (WriteWaiting() != Outcome::Done) {
+        Complain(QStringLiteral("could not record the games waiting: ") + failure);
+        return false;
+    }
+    return true;
+}
+
+// Opens the file afresh (a deleted one is started anew) and writes every waiting game
+// in one transaction, moving a damaged file aside once. A game that failed stays
+// waiting and counts as retried.
+GameHistory::Outcome GameHistory::WriteWaiting() {
+    const auto attempt = [this] {
+        HistoryConnection to(path, Mode::Write, busyTimeoutMs, schemaVersion);
+        const Outcome outcome = to.Opened() == Outcome::Done ? Write(to) : to.Opened();
+        failure = to.Failure();
         return outcome;
     };
+    Outcome outcome = attempt();
+    if (outcome == Outcome::Damaged) {
+        reader.reset();
+        const QString aside = MoveAside(path);
+        if (aside.isEmpty()) {
+            failure = QStringLiteral("is damaged and could not be moved aside");
+        } else {
+            std::fprintf(stderr, "Vorpin: the game history %s was damaged and is now %s\n",
+                         qPrintable(QDir::toNativeSeparators(path)),
+                         qPrintable(QDir::toNativeSeparators(aside)));
+            outcome = attempt();
+        }
+    }
+    if (outcome == Outcome::Busy) {
+        failure = QStringLiteral("is in use by another program");
+    }
+    if (outcome != Outcome::Done) {
+        for (PendingGame& game : waiting) {
+            game.retried = true;
+        }
+        return outcome;
+    }
+    const bool retried = std::any_of(waiting.begin(), waiting.end(),
+                                     [](const PendingGame& game) { return game.retried; });
+    for (const PendingGame& game : waiting) {
+        written.insert(GameKey(game.review, game.finished));
+    }
+    waiting.clear();
+    if (retried && fileRead) {
+        KeepWaitingInFile();  // the list read at the start is written: it goes
+    }
+    return outcome;
+}
+
+GameHistory::Outcome GameHistory::Write(HistoryConnection& to) {
+    QSqlQuery query(to.Database());
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        return to.Fail(query);
+    }
+    for (const PendingGame& game : waiting) {
+        bool failed = false;
+        if (AlreadyRecorded(to, game, failed)) {
+            continue;
+        }
+        const Outcome outcome = failed ? Outcome::Failed : Insert(to, game);
+        if (outcome != Outcome::Done) {
+            QSqlQuery(to.Database()).exec(QStringLiteral("ROLLBACK"));
+            return outcome;
+        }
+    }
+    return query.exec(QStringLiteral("COMMIT")) ? Outcome::Done : to.RollBack(query);
+}
+
+// A game tried before may have been written by this or another copy of the game.
+bool GameHistory::AlreadyRecorded(HistoryConnection& to, const PendingGame& game, bool& failed) {
+    if (!game.retried) {
+        return false;
+    }
+    QSqlQuery query(to.Database());
+    query.prepare(QStringLiteral(
+        "SELECT 1 FROM games WHERE finished = ? AND turns = ? AND score = ? AND expected = ? "
+        "AND skill_cost = ? AND luck = ? LIMIT 1"));
+    failed = !Run(query, GameValues(game.review, game.finished));
+    if (failed) {
+        to.Fail(query);
+    }
+    return !failed && query.next();
+}
+
+GameHistory::Outcome GameHistory::Insert(HistoryConnection& to, const PendingGame& game) {
+    QSqlQuery query(to.Database());
     query.prepare(
         QStringLiteral("INSERT INTO games (finished, turns, score, expected, "
                        "skill_cost, luck) VALUES (?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(finished.toUTC().toString(Qt::ISODate)), QVariant(review.turns),
-          QVariant(review.score), QVariant(review.expected), QVariant(review.skillCost),
-          QVariant(review.luck)}) {
-        query.addBindValue(value);
+    if (!Run(query, GameValues(game.review, game.finished))) {
+        return to.Fail(query);
     }
-    if (!query.exec()) {
-        return rollBack(query);
-    }
-    const QVariant game = query.lastInsertId();
-    QSqlQuery decision(db);
+    const QVariant id = query.lastInsertId();
+    QSqlQuery decision(to.Database());
     const bool habits = schemaVersion >= 2;
     decision.prepare(
         QStringLiteral("INSERT INTO decisions (game_id, seq, turn, banked, turn_total, dice, "
@@ -254,85 +192,151 @@ GameHistory::Outcome GameHistory::Write(const strategy::GameReview& review,
                  habits ? QStringLiteral(", ?, ?") : QString()));
     const strategy::HabitSorter sorter;
     int seq = 0;
-    for (const strategy::Decision& made : review.decisions) {
-        for (const QVariant& value :
-             {game, QVariant(++seq), QVariant(made.turn), QVariant(made.position.banked),
-              QVariant(made.position.turnTotal), QVariant(StoredDice(made.position.dice)),
-              QVariant(made.done.points),
-              QVariant(QString::fromStdString(strategy::EndingText(made.done))),
-              QVariant(made.best.points),
-              QVariant(QString::fromStdString(strategy::EndingText(made.best))),
-              QVariant(made.cost)}) {
-            decision.addBindValue(value);
-        }
+    for (const strategy::Decision& made : game.review.decisions) {
+        QVariantList values = QVariantList{id, ++seq} + DecisionValues(made);
         if (habits) {
             const HabitColumns columns = HabitColumnsOf(sorter, made);
-            decision.addBindValue(columns.habit);
-            decision.addBindValue(columns.slip);
+            values << columns.habit << columns.slip;
         }
-        if (!decision.exec()) {
-            return rollBack(decision);
+        if (!Run(decision, values)) {
+            return to.Fail(decision);
         }
-    }
-    if (!query.exec(QStringLiteral("COMMIT"))) {
-        return rollBack(query);
     }
     return Outcome::Done;
 }
 
-std::vector<RecordedGame> GameHistory::Games() {
-    return SelectGames(QString());
+// Leaves in the file the games still waiting here and those another copy of the game
+// put there since, less the ones written meanwhile.
+void GameHistory::KeepWaitingInFile() {
+    std::vector<PendingGame> kept = waiting;
+    QSet<QString> keys = written;
+    for (const PendingGame& game : kept) {
+        keys.insert(GameKey(game.review, game.finished));
+    }
+    for (const PendingGame& game : pendingFile.Load()) {
+        if (!keys.contains(GameKey(game.review, game.finished))) {
+            kept.push_back(game);
+        }
+    }
+    fileRead = pendingFile.Save(kept) && !kept.empty();
 }
 
-std::vector<RecordedGame> GameHistory::SelectGames(const QString& where, qint64 id) {
+HistoryConnection& GameHistory::Reader() {
+    if (!reader || reader->Opened() != Outcome::Done) {
+        reader =
+            std::make_unique<HistoryConnection>(path, Mode::Read, busyTimeoutMs, schemaVersion);
+    }
+    return *reader;
+}
+
+std::vector<RecordedGame> GameHistory::Games() {
+    reader.reset();
+    return SelectGames(kGameColumns + QStringLiteral("ORDER BY id"), {});
+}
+
+std::vector<RecordedGame> GameHistory::Page(qint64 before, int count) {
+    return SelectGames(kGameColumns + QStringLiteral("WHERE id < ? ORDER BY id DESC LIMIT ?"),
+                       {before > 0 ? before : std::numeric_limits<qint64>::max(), count});
+}
+
+std::vector<RecordedGame> GameHistory::SelectGames(const QString& sql, const QVariantList& values) {
     std::vector<RecordedGame> games;
-    if (!Open()) {
-        Complain(QStringLiteral("could not be read: ") + failure);
+    HistoryConnection& from = Reader();
+    if (from.Opened() != Outcome::Done || !from.HasFile()) {
+        if (from.Opened() != Outcome::Done) {
+            Complain(QStringLiteral("could not be read: ") + from.Failure());
+        }
         return games;
     }
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    query.prepare(QStringLiteral("SELECT id, finished, turns, score, expected, skill_cost, "
-                                 "luck FROM games ") +
-                  where + QStringLiteral(" ORDER BY id"));
-    if (!where.isEmpty()) {
-        query.addBindValue(id);
-    }
-    if (!query.exec()) {
-        Fail(query);
-        Complain(QStringLiteral("could not be read: ") + failure);
+    QSqlQuery query(from.Database());
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    if (!Run(query, values)) {
+        from.Fail(query);
+        Complain(QStringLiteral("could not be read: ") + from.Failure());
         return games;
     }
     while (query.next()) {
-        RecordedGame game;
-        game.id = query.value(0).toLongLong();
-        game.finished = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
-        game.review = strategy::GameReview{query.value(2).toInt(),    query.value(3).toInt(),
-                                           query.value(4).toDouble(), query.value(5).toDouble(),
-                                           query.value(6).toDouble(), {}};
-        games.push_back(std::move(game));
+        games.push_back(ReadGame([&query](int column) { return query.value(column + 1); },
+                                 query.value(0).toLongLong()));
     }
     return games;
 }
 
+HistorySummary GameHistory::Summary(int mostTurns, int recentGames) {
+    reader.reset();  // a file replaced or deleted since is read afresh
+    HistorySummary summary;
+    summary.turnCounts.assign(static_cast<std::size_t>(std::max(mostTurns, 1)), 0);
+    HistoryConnection& from = Reader();
+    const auto unread = [&summary](Outcome outcome, const QString& reason) {
+        summary = HistorySummary{outcome == Outcome::Busy ? HistorySummary::State::Busy
+                                                          : HistorySummary::State::Unreadable,
+                                 reason,
+                                 {},
+                                 {},
+                                 {}};
+        return summary;
+    };
+    const auto fail = [&](const QSqlQuery& failed) {
+        const Outcome outcome = from.Fail(failed);
+        QSqlQuery(from.Database()).exec(QStringLiteral("ROLLBACK"));
+        return unread(outcome, from.Failure());
+    };
+    if (from.Opened() != Outcome::Done) {
+        return unread(from.Opened(), from.Failure());
+    }
+    if (!from.HasFile()) {
+        return summary;
+    }
+    QSqlQuery query(from.Database());
+    query.setForwardOnly(true);
+    std::vector<strategy::TurnsGroup> groups;
+    if (!query.exec(QStringLiteral("BEGIN")) ||
+        !query.exec(QStringLiteral("SELECT turns, count(*), max(score), total(skill_cost), "
+                                   "total(luck) FROM games GROUP BY turns ORDER BY turns"))) {
+        return fail(query);
+    }
+    while (query.next()) {
+        groups.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
+                          query.value(3).toDouble(), query.value(4).toDouble()});
+        const int at = std::clamp(groups.back().turns, 1, mostTurns) - 1;
+        summary.turnCounts[static_cast<std::size_t>(at)] += groups.back().games;
+    }
+    const strategy::PlayerRecord& record = summary.record = strategy::SummarizeGroups(groups);
+    query.prepare(QStringLiteral("SELECT turns, skill_cost FROM games ORDER BY id DESC LIMIT ?"));
+    if (!Run(query, {recentGames})) {
+        return fail(query);
+    }
+    for (qint64 number = record.games; query.next(); --number) {
+        summary.recent.insert(summary.recent.begin(),
+                              {number, query.value(0).toInt(), query.value(1).toDouble()});
+    }
+    query.exec(QStringLiteral("COMMIT"));
+    return summary;
+}
+
 std::optional<strategy::GameReview> GameHistory::Review(qint64 id) {
-    const std::vector<RecordedGame> found = SelectGames(QStringLiteral("WHERE id = ?"), id);
+    const std::vector<RecordedGame> found =
+        SelectGames(kGameColumns + QStringLiteral("WHERE id = ?"), {id});
     if (found.empty()) {
         return std::nullopt;
     }
     std::optional<strategy::GameReview> review = found.front().review;
-    QSqlQuery query(QSqlDatabase::database(connection, false));
+    HistoryConnection& from = Reader();
+    QSqlQuery query(from.Database());
+    query.setForwardOnly(true);
     query.prepare(
         QStringLiteral("SELECT turn, banked, turn_total, dice, taken, action, "
                        "best_taken, best_action, cost FROM decisions "
                        "WHERE game_id = ? ORDER BY seq"));
-    query.addBindValue(id);
-    if (!query.exec()) {
-        Fail(query);
-        Complain(QStringLiteral("could not be read: ") + failure);
+    if (!Run(query, {id})) {
+        from.Fail(query);
+        Complain(QStringLiteral("could not be read: ") + from.Failure());
         return review;
     }
     while (query.next()) {
-        review->decisions.push_back(ReadDecision(query, 0));
+        review->decisions.push_back(
+            ReadDecision([&query](int column) { return query.value(column); }));
     }
     return review;
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Habits.h"
-#include "HistoryConnection.h"
+#include "HistoryReader.h"
 
 namespace vorpin {
 
@@ -17,10 +17,11 @@ struct HabitDecision {
 };
 
 // The player's habits from the history, added up by the database from each decision's
-// stored habit and slip: it never loads the decisions themselves.
+// stored habit and slip: it never loads the decisions themselves. A file of the first
+// schema that cannot be brought up (read-only, or in use) is sorted here instead.
 class HabitsQuery {
 public:
-    explicit HabitsQuery(GameHistory& history) : connection(history) {}
+    explicit HabitsQuery(GameHistory& history) : reader(history) {}
 
     // The statement that adds the decisions up by habit and slip.
     static QString GroupStatement();
@@ -32,7 +33,7 @@ public:
     std::vector<HabitDecision> Decisions(const strategy::Habit& habit, int limit);
 
 private:
-    HistoryConnection connection;
+    HistoryReader reader;
 };
 
 }  // namespace vorpin

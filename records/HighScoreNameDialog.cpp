@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "WindowPlacement.h"
+
 namespace vorpin {
 namespace {
 
@@ -83,6 +85,9 @@ void HighScoreNameDialog::accept() {
 
 std::optional<QString> DialogNameAsker::AskName(const QString& offeredName) {
     HighScoreNameDialog dialog(owner);
+    if (owner != nullptr) {
+        KeepOnScreen(dialog, *owner);
+    }
     dialog.playerName = offeredName;
     if (dialog.DoModal() != HighScoreNameDialog::IdOk) {
         return std::nullopt;
@@ -96,6 +101,9 @@ void ShowHighScoreMessage(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("VORPIN"), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setIcon(QIcon());
+    if (owner != nullptr) {
+        KeepOnScreen(box, *owner);
+    }
     box.exec();
 }
 

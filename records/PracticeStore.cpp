@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PracticeStore.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QDir>
 #include <QVariant>
+#include <cstdio>
 
-#include "HistoryColumns.h"
+#include "GameRows.h"
+#include "Habits.h"
 
 namespace vorpin {
 namespace {
+
+using Outcome = HistoryConnection::Outcome;
 
 // Count and best answers of the rows `from` selects.
 std::pair<int, int> CountBest(QSqlQuery& query, const QString& from) {
@@ -21,18 +24,50 @@ std::pair<int, int> CountBest(QSqlQuery& query, const QString& from) {
     return {query.value(0).toInt(), query.value(1).toInt()};
 }
 
+QVariantList AnswerValues(const PracticeResult& result) {
+    return QVariantList{result.answered.toUTC().toString(Qt::ISODate), result.source} +
+           PlayValues(result.position, result.picked, result.best, result.cost);
+}
+
+// Every answer in one transaction.
+Outcome Insert(HistoryConnection& to, const std::vector<PracticeResult>& answers) {
+    QSqlQuery query(to.Database());
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        return to.Fail(query);
+    }
+    query.prepare(
+        QStringLiteral("INSERT INTO practice (answered, source, banked, turn_total, dice, taken, "
+                       "action, best_taken, best_action, cost) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const PracticeResult& answer : answers) {
+        for (const QVariant& value : AnswerValues(answer)) {
+            query.addBindValue(value);
+        }
+        if (!query.exec()) {
+            return to.RollBack(query);
+        }
+    }
+    return query.exec(QStringLiteral("COMMIT")) ? Outcome::Done : to.RollBack(query);
+}
+
 }  // namespace
 
+PracticeStore::~PracticeStore() {
+    if (!waiting.empty()) {
+        WriteWaiting("was left without the practice answers waiting");
+    }
+}
+
 std::optional<strategy::Position> PracticeStore::OwnCostlyPosition(std::mt19937& engine) {
-    const auto db = connection.Open();
-    if (!db) {
+    HistoryConnection* from = reader.Open();
+    if (!from) {
         return std::nullopt;
     }
     const QString costly = QString::number(kCostly);
-    QSqlQuery query(*db);
+    QSqlQuery query(from->Database());
     if (!query.exec(QStringLiteral("SELECT count(*) FROM decisions WHERE cost >= ") + costly) ||
         !query.next()) {
-        connection.Complain(query);
+        reader.Complain(query);
         return std::nullopt;
     }
     const int count = query.value(0).toInt();
@@ -44,7 +79,7 @@ std::optional<strategy::Position> PracticeStore::OwnCostlyPosition(std::mt19937&
                   costly + QStringLiteral(" ORDER BY cost LIMIT 1 OFFSET ?"));
     query.addBindValue(pick(engine));
     if (!query.exec() || !query.next()) {
-        connection.Complain(query);
+        reader.Complain(query);
         return std::nullopt;
     }
     return strategy::Position{query.value(0).toInt(), query.value(1).toInt(),
@@ -52,44 +87,44 @@ std::optional<strategy::Position> PracticeStore::OwnCostlyPosition(std::mt19937&
 }
 
 bool PracticeStore::Save(const PracticeResult& result) {
-    const auto db = connection.Open();
-    if (!db) {
+    waiting.push_back(result);
+    return WriteWaiting("could not keep the practice answer");
+}
+
+// Opens the file afresh, waiting no longer than a window may, and writes every answer
+// waiting; those that fail stay waiting, after one line on standard error.
+bool PracticeStore::WriteWaiting(const char* what) {
+    GameHistory& history = reader.History();
+    HistoryConnection to(history.Path(), HistoryConnection::Mode::Write,
+                         GameHistory::kQuickTimeoutMs, history.SchemaVersion());
+    Outcome outcome = to.Opened() == Outcome::Done ? Insert(to, waiting) : to.Opened();
+    QString why = to.Failure();
+    if (outcome == Outcome::Busy) {
+        why = QStringLiteral("is in use by another program");
+    }
+    if (outcome != Outcome::Done) {
+        std::fprintf(stderr, "Vorpin: the game history %s %s: %s (%d waiting)\n",
+                     qPrintable(QDir::toNativeSeparators(history.Path())), what, qPrintable(why),
+                     Waiting());
         return false;
     }
-    QSqlQuery query(*db);
-    query.prepare(
-        QStringLiteral("INSERT INTO practice (answered, source, banked, turn_total, dice, taken, "
-                       "action, best_taken, best_action, cost) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(result.answered.toUTC().toString(Qt::ISODate)), QVariant(result.source),
-          QVariant(result.position.banked), QVariant(result.position.turnTotal),
-          QVariant(StoredDice(result.position.dice)), QVariant(result.picked.points),
-          QVariant(QString::fromStdString(strategy::EndingText(result.picked))),
-          QVariant(result.best.points),
-          QVariant(QString::fromStdString(strategy::EndingText(result.best))),
-          QVariant(result.cost)}) {
-        query.addBindValue(value);
-    }
-    if (!query.exec()) {
-        return connection.Complain("written", query.lastError().text());
-    }
+    waiting.clear();
     return true;
 }
 
 strategy::PracticeRecord PracticeStore::Record() {
     strategy::PracticeRecord record;
-    const auto db = connection.Open();
-    if (!db) {
-        return record;
+    HistoryConnection* from = reader.Open();
+    if (!from || reader.Version() < 2) {
+        return record;  // a file of the first schema has no answers
     }
-    QSqlQuery query(*db);
+    QSqlQuery query(from->Database());
     const auto [answers, best] = CountBest(query, QStringLiteral("practice"));
     const auto [recent, recentBest] =
         CountBest(query, QStringLiteral("(SELECT cost FROM practice ORDER BY id DESC LIMIT %1)")
                              .arg(strategy::PracticeRecord::kRecent));
     if (answers < 0 || recent < 0) {
-        connection.Complain(query);
+        reader.Complain(query);
         return record;
     }
     return strategy::PracticeRecord{answers, best, recent, recentBest};

@@ -58,7 +58,7 @@ QString CostText(double cost) {
 
 QString ReviewHtml(const strategy::GameReview& review) {
     QString html = QStringLiteral(
-                       "<h3>Game review</h3><table>"
+                       "<h3>Game review</h3><table cellspacing=0 cellpadding=4>"
                        "<tr><td>Turns taken</td><td align=right>%1</td></tr>"
                        "<tr><td>Expected with best play</td><td align=right>%2</td></tr>"
                        "<tr><td>Skill cost</td><td align=right>%3</td></tr>"

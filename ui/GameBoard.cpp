@@ -17,6 +17,7 @@
 #include "RowText.h"
 #include "SettingsProfile.h"
 #include "TallyList.h"
+#include "WindowPlacement.h"
 
 namespace vorpin {
 namespace {
@@ -218,7 +219,10 @@ void GameBoard::ShowHighScores() {
 }
 
 void GameBoard::OnDiceColor() {
-    const QColor chosen = QColorDialog::getColor(FromColorRef(records.diceColor), window());
+    QColorDialog dialog(FromColorRef(records.diceColor), window());
+    KeepOnScreen(dialog, *this);
+    dialog.exec();
+    const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid()) {
         return;
     }

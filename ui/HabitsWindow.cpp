@@ -12,6 +12,7 @@
 #include "CoachText.h"
 #include "GameHistory.h"
 #include "ReviewDialog.h"
+#include "WindowPlacement.h"
 
 namespace vorpin {
 namespace {
@@ -71,6 +72,8 @@ void OpenDecisions(QWidget* parent, GameHistory& history, const QString& title,
         table->setCurrentItem(table->topLevelItem(0));
     }
     dialog->resize(760, 420);
+    PlaceBeside(*dialog, *parent->window());
+    KeepOnScreen(*dialog, OutermostWindow(*parent));
     dialog->show();
     table->setFocus();
 }

@@ -7,8 +7,17 @@
 #include <QVBoxLayout>
 
 #include "CoachText.h"
+#include "WindowPlacement.h"
 
 namespace vorpin {
+
+const QWidget& OutermostWindow(const QWidget& widget) {
+    const QWidget* window = widget.window();
+    while (window->parentWidget() != nullptr) {
+        window = window->parentWidget()->window();
+    }
+    return *window;
+}
 
 void OpenReviewDialog(QWidget* parent, const QDateTime& finished,
                       const strategy::GameReview& review) {
@@ -26,6 +35,7 @@ void OpenReviewDialog(QWidget* parent, const QDateTime& finished,
     layout->addWidget(text);
     layout->addWidget(buttons);
     dialog->resize(460, 420);
+    KeepOnScreen(*dialog, OutermostWindow(*dialog));
     dialog->show();
 }
 

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace vorpin {
 
+// The window that `widget`'s window was opened from, and that one's, up to the first:
+// the board, whose screen the windows opened from it are kept on.
+const QWidget& OutermostWindow(const QWidget& widget);
+
 // Opens, beside `parent`, the review of the game that ended at `finished`; it closes
 // itself.
 void OpenReviewDialog(QWidget* parent, const QDateTime& finished,

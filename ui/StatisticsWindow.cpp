@@ -5,14 +5,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QValueAxis>
 
 #include "PlayerRecord.h"
+#include "RecordedGamesModel.h"
 #include "ReviewDialog.h"
+#include "StatisticsCharts.h"
 
 namespace vorpin {
 namespace {
@@ -27,29 +27,17 @@ QChartView* ChartView(const QString& title, QWidget* parent) {
     return view;
 }
 
-// Empties a chart of its series and axes.
-QChart* Cleared(QChartView* view) {
-    QChart* chart = view->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
+QString WaitingText(const GameHistory& history) {
+    if (history.Waiting() == 0) {
+        return QString();
     }
-    return chart;
-}
-
-QValueAxis* ValueAxis(const QString& title, double top) {
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setRange(0, top);
-    axis->applyNiceNumbers();
-    return axis;
-}
-
-QTableWidgetItem* Cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
+    return QStringLiteral(
+               "\n%1 finished %2 could not be recorded yet (the history %3); %4 "
+               "written as soon as the history can be.")
+        .arg(history.Waiting())
+        .arg(history.Waiting() == 1 ? QStringLiteral("game") : QStringLiteral("games"))
+        .arg(history.Failure())
+        .arg(history.Waiting() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
 }
 
 }  // namespace
@@ -59,24 +47,25 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, strategy::LazyStrategy&
     : QWidget(parent, Qt::Window),
       history(history),
       strategy(strategy),
+      games(new RecordedGamesModel(history, this)),
       figures(new QLabel(this)),
       turnsChart(ChartView(QStringLiteral("Turns per game"), this)),
       recentChart(ChartView(QStringLiteral("The last %1 games").arg(kRecentGames), this)),
-      list(new QTableWidget(0, 5, this)) {
+      list(new QTableView(this)) {
     setWindowTitle(QStringLiteral("Statistics"));
     setObjectName(QStringLiteral("Statistics"));
     figures->setWordWrap(true);
-    list->setHorizontalHeaderLabels({QStringLiteral("Finished"), QStringLiteral("Turns"),
-                                     QStringLiteral("Score"), QStringLiteral("Skill cost"),
-                                     QStringLiteral("Luck")});
+    list->setModel(games);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->verticalHeader()->hide();
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    connect(list, &QTableWidget::cellActivated, this, [this](int row, int) { OpenReview(row); });
+    connect(list, &QTableView::activated, this,
+            [this](const QModelIndex& index) { OpenReview(index.row()); });
     auto* reviewButton = new QPushButton(QStringLiteral("&Review"), this);
-    connect(reviewButton, &QPushButton::clicked, this, [this] { OpenReview(list->currentRow()); });
+    connect(reviewButton, &QPushButton::clicked, this,
+            [this] { OpenReview(list->currentIndex().row()); });
     auto* habitsButton = new QPushButton(QStringLiteral("&Habits..."), this);
     connect(habitsButton, &QPushButton::clicked, this, &StatisticsWindow::habitsWanted);
 
@@ -108,135 +97,54 @@ void StatisticsWindow::Refresh() {
     if (!isVisible()) {
         return;
     }
-    games = history.Games();
-    std::vector<strategy::GameReview> reviews;
-    for (const RecordedGame& game : games) {
-        reviews.push_back(game.review);
-    }
-    ShowFigures(reviews);
-    ShowTurnsChart(reviews);
-    ShowRecentChart(reviews);
-    ShowList();
+    history.Flush();
+    const HistorySummary summary = history.Summary(kMostTurnsShown, kRecentGames);
+    figures->setText(FiguresText(summary) + WaitingText(history));
+    ShowTurnsChart(*turnsChart->chart(), summary.turnCounts,
+                   strategy::BestPlayShares(strategy.Get(), kMostTurnsShown));
+    ShowRecentChart(*recentChart->chart(), summary.recent);
+    games->Reload(summary.record.games);
 }
 
-void StatisticsWindow::ShowFigures(const std::vector<strategy::GameReview>& reviews) {
-    const strategy::PlayerRecord record = strategy::Summarize(reviews);
+QString StatisticsWindow::FiguresText(const HistorySummary& summary) const {
+    switch (summary.state) {
+        case HistorySummary::State::Busy:
+            return QStringLiteral("The history is in use by another program; try again shortly.");
+        case HistorySummary::State::Unreadable:
+            return QStringLiteral("The history file cannot be read: ") + summary.reason;
+        case HistorySummary::State::Read:
+            break;
+    }
+    const strategy::PlayerRecord& record = summary.record;
     if (record.games == 0) {
-        figures->setText(
-            QStringLiteral("No finished game yet: every game you finish is "
-                           "recorded here."));
-        return;
+        return QStringLiteral(
+            "No finished game yet: every game you finish is "
+            "recorded here.");
     }
-    figures->setText(
-        QStringLiteral("Games played: %1 · mean turns %2 · median turns %3 · best game %4 "
-                       "turns (%5 points) · mean skill cost %6 · mean luck %7 · best play "
-                       "expects %8 turns")
-            .arg(record.games)
-            .arg(record.meanTurns, 0, 'f', 2)
-            .arg(record.medianTurns, 0, 'f', 1)
-            .arg(record.best->turns)
-            .arg(record.best->score)
-            .arg(record.meanSkillCost, 0, 'f', 3)
-            .arg(record.meanLuck, 0, 'f', 3)
-            .arg(strategy.Get().TurnsFromStart(0), 0, 'f', 3));
-}
-
-void StatisticsWindow::ShowTurnsChart(const std::vector<strategy::GameReview>& reviews) {
-    QChart* chart = Cleared(turnsChart);
-    auto* yours = new QLineSeries;
-    yours->setName(QStringLiteral("Your games"));
-    auto* best = new QLineSeries;
-    best->setName(QStringLiteral("Best play"));
-    double top = 0;
-    const auto mine = strategy::TurnShares(reviews, kMostTurnsShown);
-    const auto exact = strategy::BestPlayShares(strategy.Get(), kMostTurnsShown);
-    for (int turns = 1; turns <= kMostTurnsShown; ++turns) {
-        const auto at = static_cast<std::size_t>(turns - 1);
-        yours->append(turns, 100 * mine[at]);
-        best->append(turns, 100 * exact[at]);
-        top = std::max({top, 100 * mine[at], 100 * exact[at]});
-    }
-    yours->setPointsVisible(true);
-    chart->addSeries(yours);
-    chart->addSeries(best);
-    auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("turns (the last point: %1 or more)").arg(kMostTurnsShown));
-    x->setRange(0, kMostTurnsShown);
-    x->setTickType(QValueAxis::TicksDynamic);
-    x->setTickAnchor(0);
-    x->setTickInterval(5);
-    x->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(x, Qt::AlignBottom);
-    QValueAxis* y = ValueAxis(QStringLiteral("% of games"), top);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QLineSeries* series : {yours, best}) {
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
-}
-
-void StatisticsWindow::ShowRecentChart(const std::vector<strategy::GameReview>& reviews) {
-    QChart* chart = Cleared(recentChart);
-    auto* turns = new QLineSeries;
-    turns->setName(QStringLiteral("Turns"));
-    auto* skill = new QLineSeries;
-    skill->setName(QStringLiteral("Skill cost"));
-    const std::size_t first = reviews.size() > kRecentGames ? reviews.size() - kRecentGames : 0;
-    double mostTurns = 1;
-    double mostSkill = 0.1;
-    for (std::size_t i = first; i < reviews.size(); ++i) {
-        const auto x = static_cast<double>(i + 1);
-        turns->append(x, reviews[i].turns);
-        skill->append(x, reviews[i].skillCost);
-        mostTurns = std::max(mostTurns, static_cast<double>(reviews[i].turns));
-        mostSkill = std::max(mostSkill, reviews[i].skillCost);
-    }
-    chart->addSeries(turns);
-    chart->addSeries(skill);
-    auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("game"));
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTickType(QValueAxis::TicksDynamic);
-    x->setTickAnchor(0);
-    x->setTickInterval(10);
-    x->setRange(static_cast<double>(first + 1),
-                static_cast<double>(std::max<std::size_t>(reviews.size(), first + 2)));
-    chart->addAxis(x, Qt::AlignBottom);
-    QValueAxis* left = ValueAxis(QStringLiteral("turns"), mostTurns);
-    QValueAxis* right = ValueAxis(QStringLiteral("skill cost"), mostSkill);
-    chart->addAxis(left, Qt::AlignLeft);
-    chart->addAxis(right, Qt::AlignRight);
-    turns->attachAxis(x);
-    turns->attachAxis(left);
-    skill->attachAxis(x);
-    skill->attachAxis(right);
-}
-
-void StatisticsWindow::ShowList() {
-    list->setRowCount(static_cast<int>(games.size()));
-    int row = 0;
-    for (auto game = games.rbegin(); game != games.rend(); ++game, ++row) {
-        const strategy::GameReview& review = game->review;
-        list->setItem(row, 0,
-                      new QTableWidgetItem(game->finished.toLocalTime().toString(
-                          QStringLiteral("yyyy-MM-dd hh:mm"))));
-        list->setItem(row, 1, Cell(QString::number(review.turns)));
-        list->setItem(row, 2, Cell(QString::number(review.score)));
-        list->setItem(row, 3, Cell(QString::number(review.skillCost, 'f', 3)));
-        list->setItem(row, 4, Cell(QString::number(review.luck, 'f', 3)));
-    }
+    return QStringLiteral(
+               "Games played: %1 · mean turns %2 · median turns %3 · best game %4 "
+               "turns (%5 points) · mean skill cost %6 · mean luck %7 · best play "
+               "expects %8 turns")
+        .arg(record.games)
+        .arg(record.meanTurns, 0, 'f', 2)
+        .arg(record.medianTurns, 0, 'f', 1)
+        .arg(record.best->turns)
+        .arg(record.best->score)
+        .arg(record.meanSkillCost, 0, 'f', 3)
+        .arg(record.meanLuck, 0, 'f', 3)
+        .arg(strategy.Get().TurnsFromStart(0), 0, 'f', 3);
 }
 
 void StatisticsWindow::OpenReview(int row) {
-    if (row < 0 || row >= static_cast<int>(games.size())) {
+    const RecordedGame* game = games->Game(row);
+    if (game == nullptr) {
         return;
     }
-    const RecordedGame& game = games[games.size() - 1 - static_cast<std::size_t>(row)];
-    const auto review = history.Review(game.id);
+    const auto review = history.Review(game->id);
     if (!review) {
         return;
     }
-    OpenReviewDialog(this, game.finished, *review);
+    OpenReviewDialog(this, game->finished, *review);
 }
 
 }  // namespace vorpin

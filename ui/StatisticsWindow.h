@@ -2,20 +2,22 @@
 #pragma once
 
 #include <QWidget>
-#include <vector>
 
 #include "GameHistory.h"
 #include "LazyStrategy.h"
 
 class QChartView;
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace vorpin {
 
+class RecordedGamesModel;
+
 // The player's recorded games: figures, the turns of every game against the exact
 // best-play distribution, the last games' turns and skill cost, and the list of games,
-// each opening its review.
+// newest first, each opening its review. The figures and charts come from the database's
+// sums; the list reads its rows as they are scrolled into view.
 class StatisticsWindow final : public QWidget {
     Q_OBJECT
 
@@ -25,13 +27,16 @@ public:
 
     StatisticsWindow(GameHistory& history, strategy::LazyStrategy& strategy, QWidget* parent);
 
-    // Reads the history again; does nothing while the window is hidden.
+    // Writes the games waiting, then reads the history again; does nothing while the
+    // window is hidden.
     void Refresh();
     // Opens the review of the game in row `row` of the list (newest first).
     void OpenReview(int row);
 
     QString Figures() const;
-    const QTableWidget& GameList() const { return *list; }
+    const QTableView& GameList() const { return *list; }
+    QChartView& TurnsChart() const { return *turnsChart; }
+    QChartView& RecentChart() const { return *recentChart; }
 
 signals:
     // Habits... was pressed.
@@ -41,18 +46,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void ShowFigures(const std::vector<strategy::GameReview>& reviews);
-    void ShowTurnsChart(const std::vector<strategy::GameReview>& reviews);
-    void ShowRecentChart(const std::vector<strategy::GameReview>& reviews);
-    void ShowList();
+    QString FiguresText(const HistorySummary& summary) const;
 
     GameHistory& history;
     strategy::LazyStrategy& strategy;
-    std::vector<RecordedGame> games;
+    RecordedGamesModel* games;
     QLabel* figures;
     QChartView* turnsChart;
     QChartView* recentChart;
-    QTableWidget* list;
+    QTableView* list;
 };
 
 }  // namespace vorpin

@@ -2,36 +2,65 @@
 #include "PlayerRecord.h"
 
 #include <algorithm>
+#include <map>
 
 #include "TurnDistribution.h"
 
 namespace vorpin::strategy {
 
 PlayerRecord Summarize(const std::vector<GameReview>& games) {
-    PlayerRecord record;
-    record.games = static_cast<int>(games.size());
-    if (games.empty()) {
-        return record;
-    }
-    std::vector<int> turns;
+    std::map<int, TurnsGroup> groups;
+    std::optional<GameReview> best;
     for (const GameReview& game : games) {
-        turns.push_back(game.turns);
-        record.meanTurns += game.turns;
-        record.meanSkillCost += game.skillCost;
-        record.meanLuck += game.luck;
-        if (!record.best || game.turns < record.best->turns ||
-            (game.turns == record.best->turns && game.score > record.best->score)) {
-            record.best = game;
+        TurnsGroup& group = groups[game.turns];
+        group.turns = game.turns;
+        group.bestScore = group.games == 0 ? game.score : std::max(group.bestScore, game.score);
+        ++group.games;
+        group.skillCost += game.skillCost;
+        group.luck += game.luck;
+        if (!best || game.turns < best->turns ||
+            (game.turns == best->turns && game.score > best->score)) {
+            best = game;
         }
     }
-    const auto count = static_cast<double>(games.size());
+    std::vector<TurnsGroup> ascending;
+    for (const auto& [turns, group] : groups) {
+        ascending.push_back(group);
+    }
+    PlayerRecord record = SummarizeGroups(ascending);
+    record.best = best;
+    return record;
+}
+
+PlayerRecord SummarizeGroups(const std::vector<TurnsGroup>& groups) {
+    PlayerRecord record;
+    for (const TurnsGroup& group : groups) {
+        record.games += group.games;
+        record.meanTurns += static_cast<double>(group.turns) * group.games;
+        record.meanSkillCost += group.skillCost;
+        record.meanLuck += group.luck;
+    }
+    if (record.games == 0) {
+        return PlayerRecord{};
+    }
+    const auto count = static_cast<double>(record.games);
     record.meanTurns /= count;
     record.meanSkillCost /= count;
     record.meanLuck /= count;
-    std::sort(turns.begin(), turns.end());
-    const std::size_t middle = turns.size() / 2;
-    record.medianTurns =
-        turns.size() % 2 == 1 ? turns[middle] : (turns[middle - 1] + turns[middle]) / 2.0;
+    record.best = GameReview{};
+    record.best->turns = groups.front().turns;
+    record.best->score = groups.front().bestScore;
+    // The turns of the game at `rank` (from 0) in ascending order.
+    const auto turnsAt = [&groups](int rank) {
+        for (const TurnsGroup& group : groups) {
+            if (rank < group.games) {
+                return group.turns;
+            }
+            rank -= group.games;
+        }
+        return groups.back().turns;
+    };
+    record.medianTurns = (turnsAt((record.games - 1) / 2) + turnsAt(record.games / 2)) / 2.0;
     return record;
 }
 

@@ -38,7 +38,7 @@ xdpyinfo >/dev/null 2>&1 || exit 1
 tmp=$(mktemp -d)
 children=""
 trap 'for pid in $children; do kill "$pid" 2>/dev/null || true; done; rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime
+export XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data XDG_RUNTIME_DIR=$tmp/runtime
 mkdir "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
 

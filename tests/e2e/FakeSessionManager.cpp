@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A session manager for the end-to-end tests, with one client: prints the address to put
 // in SESSION_MANAGER, and once the file TRIGGER exists asks every registered client to
-// save itself as at a logout. Prints "saved" when a client reports it has done so, and
-// exits once the last client has gone (or after a minute).
+// save itself as at a logout. Prints "saved" when a client reports it has done so; when
+// TRIGGER holds the word "die", then tells it to end, as the logout goes on. Exits once
+// the last client has gone (or after a minute).
 // usage: FakeSessionManager TRIGGER
 #include <X11/ICE/ICElib.h>
 #include <X11/SM/SMlib.h>
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -20,6 +22,7 @@ struct Session {
     std::vector<IceConn> connections;
     std::vector<SmsConn> clients;
     bool asked = false;
+    bool dieAfterSaving = false;
 };
 
 Bool AnyHost(char*) {
@@ -35,9 +38,23 @@ Status RegisterClient(SmsConn client, SmPointer data, char*) {
     return 1;
 }
 
-void SaveYourselfDone(SmsConn, SmPointer, Bool success) {
+void SaveYourselfDone(SmsConn client, SmPointer data, Bool success) {
     std::printf("%s\n", success ? "saved" : "not saved");
     std::fflush(stdout);
+    if (static_cast<Session*>(data)->dieAfterSaving) {
+        SmsDie(client);
+    }
+}
+
+bool HoldsDie(const char* path) {
+    std::FILE* file = std::fopen(path, "r");
+    if (file == nullptr) {
+        return false;
+    }
+    char word[4] = {};
+    const bool die = std::fread(word, 1, 3, file) == 3 && std::string_view(word, 3) == "die";
+    std::fclose(file);
+    return die;
 }
 
 void CloseConnection(SmsConn client, SmPointer data, int, char**) {
@@ -123,6 +140,7 @@ int main(int argc, char** argv) {
     bool served = false;
     while (std::time(nullptr) < end && (!served || !session.connections.empty())) {
         if (!session.asked && !session.clients.empty() && access(argv[1], F_OK) == 0) {
+            session.dieAfterSaving = HoldsDie(argv[1]);
             for (SmsConn client : session.clients) {
                 SmsSaveYourself(client, SmSaveBoth, True, SmInteractStyleNone, False);
             }

@@ -18,15 +18,23 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 mkdir "$tmp/config" "$tmp/work"
 
-# check WHAT [NAME=VALUE...]: runs the game from an empty folder with a fresh profile,
-# no display and no platform chosen, plus the given variables.
+# check WHAT [NAME=VALUE...] [-- ARGUMENT...]: runs the game from an empty folder with a
+# fresh profile, no display and no platform chosen, plus the given variables and
+# arguments.
 check() {
     what=$1
     shift
+    local variables=() arguments=()
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        variables+=("$1") && shift
+    done
+    [ $# -eq 0 ] || { shift && arguments=("$@"); }
     status=0
     (cd "$tmp/work" &&
-        exec env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$tmp/config" "$@" \
-            timeout 10 "$vorpin" >"$tmp/stdout" 2>"$tmp/stderr") || status=$?
+        exec env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$tmp/config" \
+            XDG_DATA_HOME="$tmp/data" ${variables[@]+"${variables[@]}"} \
+            timeout 10 "$vorpin" ${arguments[@]+"${arguments[@]}"} >"$tmp/stdout" 2>"$tmp/stderr") ||
+        status=$?
     [ "$status" -ne 124 ] || fail "$what: still running after 10 s"
     [ "$status" -eq 1 ] || fail "$what: exit status $status, not 1 ($(cat "$tmp/stderr"))"
     [ ! -s "$tmp/stdout" ] || fail "$what: wrote to stdout: $(cat "$tmp/stdout")"
@@ -47,5 +55,9 @@ while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] ||
     display=$((display + 1))
 done
 check "DISPLAY=:$display with no X server" DISPLAY=":$display"
+check "-display :$display with no X server" -- -display ":$display"
+check "--display :$display with no X server" -- --display ":$display"
+check "-platform xcb -display :$display with no X server" QT_QPA_PLATFORM=offscreen -- \
+    -platform xcb -display ":$display"
 
 echo "PASS: no display, one line on stderr and status 1"

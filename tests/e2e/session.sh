@@ -5,7 +5,7 @@
 # by the tests after `set -eu`; each defines fail() before it sources this.
 
 # on_own_display SCRIPT ARGS...: in the first run of a test, runs SCRIPT ARGS again on a
-# virtual display of its own and exits with its status (77 when xvfb-run or xdotool is
+# virtual display of its own (a 1024x768 screen, or as VORPIN_E2E_SCREEN gives it) and exits with its status (77 when xvfb-run or xdotool is
 # missing); in that second run, returns. xvfb-run -a can lose the race for a display
 # number to an X server starting at the same moment, so a display that does not start is
 # tried again; a failure of the test itself is not. The server keeps running as it was
@@ -22,7 +22,8 @@ on_own_display() {
     started=$(mktemp -d)
     for attempt in 1 2 3; do
         status=0
-        VORPIN_E2E_STARTED=$started/started xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@" ||
+        VORPIN_E2E_STARTED=$started/started xvfb-run -a \
+            -s "-screen 0 ${VORPIN_E2E_SCREEN:-1024x768x24} -noreset" "$@" ||
             status=$?
         if [ "$status" -eq 0 ] || [ -e "$started/started" ]; then
             rm -rf "$started"
@@ -52,10 +53,11 @@ wait_until() {
     done
 }
 
-# fresh_profile DIR: an empty settings folder and runtime folder under DIR, and nothing
-# from the caller's session that changes how Qt draws or that the game would talk to.
+# fresh_profile DIR: an empty settings folder, data folder (the game history) and runtime
+# folder under DIR, and nothing from the caller's session that changes how Qt draws or
+# that the game would talk to.
 fresh_profile() {
-    export XDG_CONFIG_HOME=$1/config XDG_RUNTIME_DIR=$1/runtime
+    export XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_RUNTIME_DIR=$1/runtime
     mkdir -p "$XDG_CONFIG_HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
@@ -106,4 +108,47 @@ settings_writes() {
              writes++; last = $1
          }
          END { print writes + 0 }' "$1"
+}
+
+# frame_geometry WINDOW: "x y width height" of the window as the screen shows it: of the
+# frame a window manager put around it (the child of the root that holds it), else of
+# the window itself. Fails while the window is not on the screen.
+frame_geometry() {
+    local at=$1 parent
+    while parent=$(xwininfo -tree -id "$at" 2>/dev/null |
+        sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p') &&
+        [ -n "$parent" ] && ! xwininfo -tree -id "$at" | grep -q '^ *Parent window id: .*(the root window)'; do
+        at=$parent
+    done
+    [ -n "$parent" ] || return 1
+    xwininfo -id "$at" | awk -F: '
+        /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
+        /^ *Width/ { w = $2 } /^ *Height/ { h = $2 }
+        END { print x + 0, y + 0, w + 0, h + 0 }'
+}
+
+# visible_window NAME: the first visible window whose title is NAME, in $found.
+visible_window() {
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$found" ]
+}
+
+# open_menu KEY: presses KEY (alt+v, say) until a menu of the game with process id $pid
+# shows, the game's window having the focus; a key that comes before the window is ready
+# may be lost.
+open_menu() {
+    local before attempt
+    # shellcheck disable=SC2154 # the test's game
+    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
+    for attempt in 1 2 3 4 5; do
+        xdotool key "$1"
+        for _ in $(seq 20); do
+            [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -le "$before" ] ||
+                return 0
+            sleep 0.1
+        done
+        echo "$1 opened no menu (attempt $attempt)" >&2
+        xdotool key Escape
+    done
+    fail "$1 opened no menu"
 }

@@ -26,30 +26,10 @@ tmp=$(mktemp -d)
 pid="" watch_pid="" manager_pid=""
 trap 'kill $pid $watch_pid $manager_pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
 
-windows() {
-    xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l
-}
-more_windows() { [ "$(windows)" -gt "$1" ]; }
 box_shows() { xdotool search --onlyvisible --name '^VORPIN$' >/dev/null 2>&1; }
 box_gone() { ! box_shows; }
 running() { kill -0 "$pid" 2>/dev/null; }
 gone() { ! running; }
-
-# open_view_menu: presses Alt+V until the View menu shows; a key that comes before the
-# new window is ready for it may be lost.
-open_view_menu() {
-    local attempt
-    for attempt in 1 2 3 4 5; do
-        xdotool key alt+v
-        for _ in $(seq 20); do
-            if more_windows "$one"; then return 0; fi
-            sleep 0.1
-        done
-        echo "Alt+V opened no menu (attempt $attempt)" >&2
-        xdotool key Escape
-    done
-    fail "Alt+V opened no menu"
-}
 
 # play CASE SIGNALS IGNORED: starts the game with IGNORED ignored ("-" for none), clears
 # the high scores and shows them (so the clear is done), closes the box unless CASE keeps
@@ -73,10 +53,9 @@ play() {
     pid=$!
     wait_until 10 "no game window" game_window "$pid"
     timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
-    one=$(windows)
-    open_view_menu
+    open_menu alt+v
     xdotool key c
-    open_view_menu
+    open_menu alt+v
     xdotool key h
     wait_until 5 "the high scores did not show" box_shows
     if [ "$case" != box_open ]; then

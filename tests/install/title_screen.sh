@@ -66,7 +66,7 @@ wait_until() {
     done
 }
 
-export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime
+export XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data XDG_RUNTIME_DIR=$tmp/runtime
 mkdir "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE

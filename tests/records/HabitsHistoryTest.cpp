@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -50,16 +51,19 @@ class HabitsHistoryTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("history.sqlite"));
+
+    // The games recorded as the game of the schema's first version records them.
+    bool RecordAsVersion1(const std::vector<GameReview>& games) {
+        GameHistory older(path, GameHistory::kBusyTimeoutMs, 1);
+        return std::all_of(games.begin(), games.end(), [&older](const GameReview& game) {
+            return older.Record(game, kFinished);
+        });
+    }
 };
 
 TEST_F(HabitsHistoryTest, MigrationFromVersion1KeepsEveryGameAndSortsItsDecisions) {
     const auto games = SampleGames(Solved(), 12, 20, 5);
-    {
-        GameHistory older(path, GameHistory::kBusyTimeoutMs, 1);
-        for (const GameReview& game : games) {
-            ASSERT_TRUE(older.Record(game, kFinished));
-        }
-    }
+    ASSERT_TRUE(RecordAsVersion1(games));
     {
         RawConnection raw(path);
         ASSERT_EQ(raw.Value("PRAGMA user_version").toInt(), 1);
@@ -69,6 +73,7 @@ TEST_F(HabitsHistoryTest, MigrationFromVersion1KeepsEveryGameAndSortsItsDecision
                   0);
     }
     GameHistory history(path);
+    ASSERT_TRUE(history.Ready());
     const auto recorded = history.Games();
     ASSERT_EQ(recorded.size(), games.size());
     const strategy::HabitSorter sorter;
@@ -134,6 +139,74 @@ TEST_F(HabitsHistoryTest, AVersion2FileIsRefusedByTheVersion1CodeAndLeftWhole) {
     GameHistory history(path);
     EXPECT_EQ(history.Games().size(), 3u);
     EXPECT_EQ(PracticeStore(history).Record().answers, 1);
+}
+
+// A version-1 file that another program holds cannot be brought up: its habits are
+// worked out as it is read, the same as those the database adds up once it has been.
+TEST_F(HabitsHistoryTest, AVersion1FileInUseIsReadAsItIs) {
+    const auto games = SampleGames(Solved(), 6, 15, 2);
+    ASSERT_TRUE(RecordAsVersion1(games));
+    GameHistory history(path);
+    std::vector<HabitFigures> asItIs;
+    std::vector<HabitDecision> worstAsItIs;
+    {
+        RawConnection other(path);
+        ASSERT_TRUE(other.Exec("BEGIN IMMEDIATE"));
+        asItIs = HabitsQuery(history).Habits();
+        ASSERT_FALSE(asItIs.empty());
+        worstAsItIs = HabitsQuery(history).Decisions(asItIs.front().habit, 3);
+        EXPECT_EQ(PracticeStore(history).Record().answers, 0);
+        EXPECT_EQ(other.Value("PRAGMA user_version").toInt(), 1);
+        other.Exec("ROLLBACK");
+    }
+    const auto brought = HabitsQuery(history).Habits();
+    EXPECT_EQ(RawConnection(path).Value("PRAGMA user_version").toInt(), 2);
+    ASSERT_EQ(brought.size(), asItIs.size());
+    for (std::size_t i = 0; i < brought.size(); ++i) {
+        EXPECT_EQ(brought[i].habit.Code(), asItIs[i].habit.Code());
+        EXPECT_EQ(brought[i].count, asItIs[i].count);
+        EXPECT_NEAR(brought[i].TotalCost(), asItIs[i].TotalCost(), 1e-9);
+    }
+    const auto worst = HabitsQuery(history).Decisions(brought.front().habit, 3);
+    ASSERT_EQ(worst.size(), worstAsItIs.size());
+    for (std::size_t i = 0; i < worst.size(); ++i) {
+        EXPECT_EQ(worst[i].gameId, worstAsItIs[i].gameId);
+        EXPECT_EQ(worst[i].decision.done, worstAsItIs[i].decision.done);
+        EXPECT_DOUBLE_EQ(worst[i].decision.cost, worstAsItIs[i].decision.cost);
+    }
+}
+
+// The window does not wait for a file in use: the answer waits, said in one line, and
+// is written with the next one or when the store goes, once.
+TEST_F(HabitsHistoryTest, APracticeAnswerWaitsWhileTheFileIsInUse) {
+    GameHistory history(path);
+    ASSERT_TRUE(history.Ready());
+    const PracticeResult answer{"yours",
+                                Position{0, 0, {1, 5, 2, 2, 3, 4}},
+                                Move{150, false, 4},
+                                Move{100, false, 5},
+                                0.02,
+                                kFinished};
+    RawConnection other(path);
+    {
+        PracticeStore store(history);
+        ASSERT_TRUE(other.Exec("BEGIN IMMEDIATE"));
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(store.Save(answer));
+        std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("in use by another program"), std::string::npos) << said;
+        EXPECT_EQ(store.Waiting(), 1);
+        other.Exec("ROLLBACK");
+        EXPECT_TRUE(store.Save(answer));
+        EXPECT_EQ(store.Waiting(), 0);
+        EXPECT_EQ(store.Record().answers, 2);
+
+        ASSERT_TRUE(other.Exec("BEGIN IMMEDIATE"));
+        EXPECT_FALSE(store.Save(answer));
+        other.Exec("ROLLBACK");
+    }
+    EXPECT_EQ(PracticeStore(history).Record().answers, 3);
 }
 
 // A crafted history whose groups are known: three bank-or-throw decisions at the same

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <thread>
+#include <vector>
 
 #include "GameCoach.h"
+#include "OptionFinder.h"
 #include "PlainBoard.h"
 #include "PlayerRecord.h"
 
@@ -14,6 +17,31 @@ namespace {
 LazyStrategy& Solution() {
     static LazyStrategy solution;
     return solution;
+}
+
+// The game asks for the solution and the scoring table on a thread of its own while the
+// player's commands may ask for them too: one solve, one table, whoever comes first.
+TEST(LazyStrategy, ThreadsAskingAtOnceShareOneSolve) {
+    LazyStrategy lazy;
+    EXPECT_FALSE(lazy.Solved());
+    constexpr std::size_t kThreads = 4;
+    std::vector<const OptimalStrategy*> solved(kThreads);
+    std::vector<const OptionTable*> tables(kThreads);
+    {
+        std::vector<std::jthread> threads;
+        for (std::size_t i = 0; i < kThreads; ++i) {
+            threads.emplace_back([&, i] {
+                tables[i] = &ScoringTable();
+                solved[i] = &lazy.Get();
+            });
+        }
+    }
+    EXPECT_TRUE(lazy.Solved());
+    for (std::size_t i = 0; i < kThreads; ++i) {
+        EXPECT_EQ(solved[i], &lazy.Get());
+        EXPECT_EQ(tables[i], &ScoringTable());
+    }
+    EXPECT_NEAR(lazy.Get().TurnsFromStart(0), 10.644, 5e-4);
 }
 
 Move MoveOf(const Alternative& alternative) {

@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTableWidget>
+#include <QFileInfo>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest/QTest>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "BoardProbe.h"
@@ -19,6 +21,7 @@
 #include "CoachWindow.h"
 #include "GameHistory.h"
 #include "MainFrame.h"
+#include "RawConnection.h"
 #include "StatisticsWindow.h"
 #include "ToolWindowPlace.h"
 
@@ -150,9 +153,12 @@ TEST_F(CoachWindowTest, OpenOrClosedAndThePlaceAreRememberedBetweenRuns) {
     const struct {
         bool open;
         QPoint place;
-    } runs[] = {{true, QPoint(150, 120)}, {false, QPoint(40, 300)}};
+    } runs[] = {{true, QPoint(150, 20)}, {false, QPoint(40, 30)}};
     for (const auto& run : runs) {
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
         Press(Qt::Key_F3);
+        ASSERT_TRUE(Desk().CoachView() != nullptr && Desk().CoachView()->isVisible());
         Desk().CoachView()->move(run.place);
         if (!run.open) {
             Desk().CoachView()->close();
@@ -170,6 +176,39 @@ TEST_F(CoachWindowTest, OpenOrClosedAndThePlaceAreRememberedBetweenRuns) {
             EXPECT_EQ(Desk().CoachView()->pos(), run.place);
             Desk().CoachView()->close();
         }
+    }
+}
+
+// Exit and Alt+F4 close the frame; a logout asks the application to quit. Either way Qt
+// then closes the Coach too, which is no choice of the player's: the Coach stays open
+// in the profile and comes back with the next run.
+TEST_F(CoachWindowTest, TheGameClosingLeavesTheCoachOpenForTheNextRun) {
+    const struct {
+        const char* how;
+        std::function<void(QWidget&)> close;
+    } cases[] = {
+        {"frame closed", [](QWidget& frame) { frame.close(); }},
+        {"application quits",
+         [](QWidget&) {
+             QEvent quit(QEvent::Quit);
+             QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        Desk().CoachAction().setChecked(true);
+        Desk().CoachView()->move(60, 20);
+        c.close(*frame);
+        Desk().CoachView()->close();  // as Qt closes the other windows after the frame
+        frame.reset();
+        EXPECT_EQ(LoadToolWindowPlace("Coach"), (ToolWindowPlace{true, QPoint(60, 20)}));
+        frame = std::make_unique<MainFrame>();
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        QTest::qWait(20);
+        ASSERT_NE(Desk().CoachView(), nullptr);
+        EXPECT_TRUE(Desk().CoachView()->isVisible());
+        EXPECT_EQ(Desk().CoachView()->pos(), QPoint(60, 20));
     }
 }
 
@@ -205,12 +244,41 @@ TEST_F(CoachWindowTest, AFinishedGameIsReviewedRecordedAndListed) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics));
     EXPECT_TRUE(statistics->Figures().startsWith("Games played: 1"))
         << statistics->Figures().toStdString();
-    ASSERT_EQ(statistics->GameList().rowCount(), 1);
-    EXPECT_EQ(statistics->GameList().item(0, 1)->text(), QString::number(Game().Turn()));
+    ASSERT_EQ(statistics->GameList().model()->rowCount(), 1);
+    EXPECT_EQ(statistics->GameList().model()->index(0, 1).data().toString(),
+              QString::number(Game().Turn()));
     statistics->OpenReview(0);
     auto* opened = statistics->findChild<QDialog*>("Review");
     ASSERT_NE(opened, nullptr);
     EXPECT_TRUE(opened->findChild<QTextBrowser*>()->toPlainText().contains("Game review"));
+}
+
+// A game left waiting when the game last closed (another program held the history) is
+// recorded when the game starts again, without waiting for another game to end.
+TEST_F(CoachWindowTest, GamesLeftWaitingAreRecordedAtTheNextStart) {
+    frame.reset();
+    const QString path = GameHistory::DefaultPath();
+    const strategy::GameReview review{9, 5000, 10.643874146, 0, -1.643874146, {}};
+    {
+        auto closing = std::make_unique<GameHistory>(path, GameHistory::kQuickTimeoutMs);
+        ASSERT_TRUE(closing->Record(review, QDateTime::currentDateTimeUtc()));
+        RawConnection other(path);
+        ASSERT_TRUE(other.Exec("BEGIN EXCLUSIVE"));
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(closing->Record(review, QDateTime::currentDateTimeUtc().addSecs(9)));
+        closing.reset();
+        ::testing::internal::GetCapturedStderr();
+        ASSERT_TRUE(other.Exec("ROLLBACK"));
+    }
+    const QString pending = GameHistory::PendingPath(path);
+    ASSERT_TRUE(QFileInfo::exists(pending));
+    frame = std::make_unique<MainFrame>();
+    frame->show();
+    for (int wait = 0; wait < 250 && QFileInfo::exists(pending); ++wait) {
+        QTest::qWait(20);
+    }
+    EXPECT_FALSE(QFileInfo::exists(pending));
+    EXPECT_EQ(RawConnection(path).Value("SELECT count(*) FROM games").toInt(), 2);
 }
 
 }  // namespace

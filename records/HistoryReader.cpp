@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HistoryReader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <cstdio>
+
+namespace vorpin {
+
+HistoryConnection* HistoryReader::Open() {
+    using Mode = HistoryConnection::Mode;
+    using Outcome = HistoryConnection::Outcome;
+    if (connection && connection->Opened() == Outcome::Done && connection->HasFile()) {
+        return connection.get();
+    }
+    const QString& path = history.Path();
+    const int newest = history.SchemaVersion();
+    connection =
+        std::make_unique<HistoryConnection>(path, Mode::Read, GameHistory::kBusyTimeoutMs, newest);
+    const QFileInfo file(path);
+    if (connection->Opened() == Outcome::Done && connection->HasFile() &&
+        connection->Version() < newest && file.isWritable() &&
+        QFileInfo(file.absolutePath()).isWritable() &&
+        HistoryConnection(path, Mode::Write, GameHistory::kQuickTimeoutMs, newest).Opened() ==
+            Outcome::Done) {
+        connection = std::make_unique<HistoryConnection>(path, Mode::Read,
+                                                         GameHistory::kBusyTimeoutMs, newest);
+    }
+    if (connection->Opened() != Outcome::Done) {
+        Complain(QStringLiteral("read"), connection->Failure());
+        return nullptr;
+    }
+    return connection->HasFile() ? connection.get() : nullptr;
+}
+
+bool HistoryReader::Complain(const QString& what, const QString& why) const {
+    std::fprintf(stderr, "Vorpin: the game history %s could not be %s: %s\n",
+                 qPrintable(QDir::toNativeSeparators(history.Path())), qPrintable(what),
+                 qPrintable(why));
+    return false;
+}
+
+bool HistoryReader::Complain(const QSqlQuery& failed) const {
+    return Complain(QStringLiteral("read"), failed.lastError().text());
+}
+
+}  // namespace vorpin
