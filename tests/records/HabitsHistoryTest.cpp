@@ -3,11 +3,15 @@
 // migration, the habits added up by the database, and the practice answers.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <map>
 #include <set>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "GameHistory.h"
 #include "HabitsQuery.h"
@@ -207,6 +211,56 @@ TEST_F(HabitsHistoryTest, APracticeAnswerWaitsWhileTheFileIsInUse) {
         other.Exec("ROLLBACK");
     }
     EXPECT_EQ(PracticeStore(history).Record().answers, 3);
+}
+
+// A read-only history of either version is read as it is, without side files; a
+// practice answer there waits, said in one line.
+TEST_F(HabitsHistoryTest, AReadOnlyHistoryIsReadWithoutSideFiles) {
+#ifndef _WIN32
+    if (geteuid() == 0)
+#endif
+    {
+        GTEST_SKIP() << "permissions do not hold here";
+    }
+    const auto games = SampleGames(Solved(), 4, 12, 6);
+    for (const int version : {1, 2}) {
+        SCOPED_TRACE(version);
+        QFile::remove(path);
+        ASSERT_TRUE(version == 1 ? RecordAsVersion1(games) : GameHistory(path).Ready());
+        if (version == 2) {
+            GameHistory writer(path);
+            for (const GameReview& game : games) {
+                ASSERT_TRUE(writer.Record(game, kFinished));
+            }
+        }
+        ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
+        const QByteArray before = Contents(path);
+        {
+            GameHistory history(path);
+            const auto habits = HabitsQuery(history).Habits();
+            int decisions = 0;
+            for (const HabitFigures& figures : habits) {
+                decisions += figures.Decisions();
+            }
+            EXPECT_EQ(decisions, 4 * 12);
+            EXPECT_FALSE(HabitsQuery(history).Decisions(habits.front().habit, 5).empty());
+            PracticeStore store(history);
+            EXPECT_EQ(store.Record().answers, 0);
+            ::testing::internal::CaptureStderr();
+            EXPECT_FALSE(store.Save(PracticeResult{"yours", Position{0, 0, {1, 5, 2, 2, 3, 4}},
+                                                   Move{150, false, 4}, Move{100, false, 5}, 0.02,
+                                                   kFinished}));
+            const std::string said = ::testing::internal::GetCapturedStderr();
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+            EXPECT_EQ(store.Waiting(), 1);
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+                      QStringList{QStringLiteral("history.sqlite")});
+            ::testing::internal::CaptureStderr();
+        }
+        ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(Contents(path), before);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
 }
 
 // A crafted history whose groups are known: three bank-or-throw decisions at the same
