@@ -242,8 +242,9 @@ TEST_F(PlayTest, AGamePlayedWithTheMouseAloneEntersTheHighScoreTable) {
     EXPECT_EQ(seen, QStringList({QStringLiteral("High Score!"), table}));
 }
 
-// The board's children in reading order: the controls, then the dice and status readouts.
-TEST_F(PlayTest, ScreenReaderHearsControlsRowsDiceAndStatus) {
+// The board's children in reading order: the controls, then the dice and status readouts
+// and the news of the latest move.
+TEST_F(PlayTest, ScreenReaderHearsControlsRowsDiceStatusAndNews) {
     const auto readouts = [this] { return Spoken(&frame->Board()).mid(6); };
     EXPECT_EQ(Spoken(&frame->Board()).first(6),
               QStringList(
@@ -252,10 +253,13 @@ TEST_F(PlayTest, ScreenReaderHearsControlsRowsDiceAndStatus) {
     const QString notRolled =
         "Dice: not rolled, not rolled, not rolled, not rolled, not rolled, not rolled";
     Press(Qt::Key_F2);
-    EXPECT_EQ(readouts(), QStringList({notRolled, "Turn 1, Score 0"}));
+    EXPECT_EQ(readouts(),
+              QStringList({notRolled, "Turn 1, Score 0", "New game. Turn 1, score 0."}));
     std::srand(86);  // 1 2 5 5 5 2
     Click("Roll");
-    EXPECT_EQ(readouts(), QStringList({"Dice: 1, 2, 5, 5, 5, 2", "Turn 1, Score 0"}));
+    EXPECT_EQ(readouts(), QStringList({"Dice: 1, 2, 5, 5, 5, 2", "Turn 1, Score 0",
+                                       "Rolled 1, 2, 5, 5, 5, 2. 5 options, first three fives, "
+                                       "500."}));
     EXPECT_EQ(Spoken(&List(false)),
               QStringList({"three fives, 500", "single one, 100", "single five, 50",
                            "single five, 50", "single five, 50"}));
@@ -263,12 +267,15 @@ TEST_F(PlayTest, ScreenReaderHearsControlsRowsDiceAndStatus) {
     ClickRow(List(false), 0);
     Click("Take");
     EXPECT_EQ(readouts(),
-              QStringList({"Dice: 1, 2, set aside, set aside, set aside, 2", "Turn 1, Score 0"}));
+              QStringList({"Dice: 1, 2, set aside, set aside, set aside, 2", "Turn 1, Score 0",
+                           "Took three fives, 500. Turn total 500, End Turn can bank. 1 option "
+                           "left: single one, 100."}));
     EXPECT_EQ(Spoken(&List(false)), QStringList({"single one, 100"}));
     EXPECT_EQ(Spoken(&List(true)),
               QStringList({"three fives, 500", "separator", "TURN TOTAL 500"}));
     Click("End Turn");
-    EXPECT_EQ(readouts(), QStringList({notRolled, "Turn 2, Score 500"}));
+    EXPECT_EQ(readouts(), QStringList({notRolled, "Turn 2, Score 500",
+                                       "Banked 500. Score 500. Turn 2, Ctrl+R rolls."}));
     EXPECT_EQ(Spoken(&List(true)), QStringList());
 }
 
