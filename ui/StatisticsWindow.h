@@ -13,6 +13,8 @@ class QTableWidget;
 
 namespace vorpin {
 
+class Announcer;
+
 // The player's recorded games: figures, the turns of every game against the exact
 // best-play distribution, the last games' turns and skill cost, and the list of games,
 // each opening its review.
@@ -31,6 +33,8 @@ public:
     void OpenReview(int row);
 
     QString Figures() const;
+    // What a screen reader says as the window opens: the figures, in words.
+    QString OpeningNews() const;
     const QTableWidget& GameList() const { return *list; }
 
 protected:
@@ -49,6 +53,7 @@ private:
     QChartView* turnsChart;
     QChartView* recentChart;
     QTableWidget* list;
+    Announcer* announcer;
 };
 
 }  // namespace vorpin

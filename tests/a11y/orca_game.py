@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A whole game played by ear: keys held as a person presses them, and every decision
 taken from what the screen reader spoke, read from its debug log. Checked step by step:
-the dice after every roll with the options they offer, the move and the turn total after
-every take and give-back, every bank, a lost turn and the turn after it, and the end of
-the game told before the name dialog. The first turn is rolled until it is lost."""
+the Coach's headline and best move as it opens; the dice after every roll with the options
+they offer, the move and the turn total after every take and give-back, every bank, a lost
+turn and the turn after it, the end of the game told before the name dialog, and the
+figures of the Statistics window as it opens. The first turns are rolled until one is
+lost."""
 import os
 import re
 import subprocess
@@ -28,7 +30,8 @@ def check(condition, problem):
 class Ear:
     """What the reader spoke, utterance by utterance, since the last key."""
 
-    SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'established'")
+    MARK = "SPEECH OUTPUT: '"
+    SPOKEN = re.compile(re.escape(MARK) + r"(.*?)' ?\{'established'", re.DOTALL)
 
     def __init__(self, log):
         self.log = open(log, encoding="utf-8", errors="replace")
@@ -36,10 +39,16 @@ class Ear:
         self.pending = ""
 
     def _listen(self):
+        """Reads what was logged since; an utterance may span lines, and the log may end
+        within one."""
         self.pending += self.log.read()
-        lines = self.pending.split("\n")
-        self.pending = lines.pop()
-        self.heard += [m.group(1) for m in map(self.SPOKEN.search, lines) if m]
+        end = 0
+        for spoken in self.SPOKEN.finditer(self.pending):
+            self.heard.append(spoken.group(1))
+            end = spoken.end()
+        rest = self.pending[end:]
+        start = rest.find(self.MARK)
+        self.pending = rest[start:] if start >= 0 else rest[-len(self.MARK):]
 
     def press(self, keys):
         """Holds `keys` (xdotool's names, such as ctrl+r) down, then lets them go."""
@@ -170,7 +179,8 @@ class Player:
                               r"rolls\.|Game over: (\d+) points in (\d+) turns\.)$",
                               "a bank was not told")
         check(int(found.group(1)) == self.total, f"banked {found.group(1)}, not {self.total}")
-        self.score += self.total
+        banked, self.total = self.total, 0
+        self.score += banked
         self.banks += 1
         if found.group(5):
             check(int(found.group(5)) == self.score and int(found.group(6)) == self.turn,
@@ -183,7 +193,6 @@ class Player:
 
     def play_turn(self, may_bank):
         """One turn: every option taken, first to last, until the turn is lost or banked."""
-        self.total = 0
         while True:
             options = self.roll()
             if options is None:
@@ -197,12 +206,28 @@ class Player:
                 return self.bank()
 
 
+def coach(ear, player):
+    """Opens the Coach on the first roll, hears its headline and best move, closes it."""
+    options = player.roll()
+    ear.press("F3")
+    found = ear.news(r"Coach\. Expected turns to finish with best play: (\d+\.\d+)\. Best move: "
+                     r"(.*), (\d+\.\d+) turns\.$", "F3 did not tell the Coach")
+    check(found.group(1) == found.group(3), f"the best move is not the headline's: {found.string}")
+    ear.press("F3")
+    time.sleep(1)
+    return options
+
+
 def play(ear):
     ear.hear("Press F2 to begin", "the title screen was not read")
     ear.press("F2")
     ear.news(r"New game\. Turn 1, score 0\.$", "F2 told no new game")
     player = Player(ear)
     player.gave_back = False
+    player.total = 0
+    options = coach(ear, player)
+    while options:
+        options = player.take(options[0])
     while player.lost == 0:
         player.play_turn(may_bank=False)
     while player.play_turn(may_bank=True):
@@ -212,7 +237,39 @@ def play(ear):
     told = [i for i, said in enumerate(ear.heard) if "Game over" in said]
     dialog = [i for i, said in enumerate(ear.heard) if "High Score!" in said]
     check(told and told[0] < dialog[0], f"the end of the game came after the dialog: {ear.heard}")
+    answer_dialogs(ear)
+    open_menu(ear, "alt+v", "High Score")
+    ear.press("s")
+    found = ear.hear(rf"^{NEWS}Statistics\. Games played: 1; mean turns ",
+                     "the Statistics window did not tell its figures")
+    check("·" not in found.string, f"the figures were told with their dots: {found.string}")
+    ear.press("Escape")
+    ear.hear("Tarnwick VORPIN Dice Game", "Escape did not close the Statistics window")
     return player
+
+
+def open_menu(ear, keys, first_item):
+    """Opens a menu once the window that came back takes keys again."""
+    for _ in range(5):
+        time.sleep(1)
+        ear.press(keys)
+        time.sleep(1)
+        ear._listen()
+        if any(said.startswith(first_item) for said in ear.heard):
+            return
+        ear.press("Escape")
+    check(False, f"{keys} opened no menu; heard {ear.heard}")
+
+
+def answer_dialogs(ear):
+    """Types a name into the name dialog and closes it, then the high-score table."""
+    ear.hear(r"^A\. Tarnwick\.?$", "the name field's text was not read")
+    ear.press("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "150", "Kay"], check=True, timeout=WAIT)
+    ear.press("Return")
+    ear.hear("Kay - ", "the high-score table was not read")
+    ear.press("Return")
+    ear.hear("Tarnwick VORPIN Dice Game", "the game's window did not come back")
 
 
 def main():

@@ -90,6 +90,8 @@ grep -q "SPEECH OUTPUT: 'Screen reader on" "$tmp/orca.log" || fail "the screen r
 vorpin=$!
 status=0
 "$python" "$2" "$vorpin" "$XDG_CONFIG_HOME" "$tmp/orca.log" || status=$?
+# VORPIN_ORCA_LOG=FILE keeps the reader's log.
+[ -z "${VORPIN_ORCA_LOG:-}" ] || cp "$tmp/orca.log" "$VORPIN_ORCA_LOG"
 [ "$status" -eq 0 ] || fail "$(basename "$2") failed"
 # A game that the driver closed must have ended well (the sanitizers report at exit).
 wait "$vorpin" || fail "the game exited with status $?"
