@@ -98,7 +98,12 @@ void MainFrame::CreateKeys() {
     roll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     QAction* endTurn = CommandAction(QStringLiteral("End Turn"), CmdEndTurn);
     endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    addActions({roll, endTurn});
+    // F10 opens the menu bar's first menu, as desktop users expect.
+    auto* menus = new QAction(QStringLiteral("Menu bar"), this);
+    menus->setShortcut(Qt::Key_F10);
+    connect(menus, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().front()); });
+    addActions({roll, endTurn, menus});
 }
 
 // Runs before the window is mapped, so the window manager takes the hints from the start.

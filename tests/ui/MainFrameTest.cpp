@@ -116,6 +116,12 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrderAndHowToPlayStaysDisabled) {
         help->close();
     }
     EXPECT_EQ(State(Board()), before);
+
+    // F10 opens the first menu, whatever has the focus.
+    QMenu* game = bar->actions()[0]->menu();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(game));
+    game->close();
 }
 
 TEST_F(MainFrameTest, WindowHasItsCaptionAndFixedPlaceAndSize) {
