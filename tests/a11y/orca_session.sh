@@ -48,7 +48,9 @@ if [ -z "${VORPIN_ORCA_SPACE:-}" ]; then
 fi
 
 tmp=$VORPIN_ORCA_SPACE
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
+# The reader's own words, such as the role names it speaks, in English.
+export LC_ALL=C.UTF-8
+unset LANGUAGE QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
 unset SESSION_MANAGER QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY
 
 # Speech is made, and played into a sound device that drops it.
@@ -66,7 +68,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -s "$tmp/display" ] || fail "the virtual display did not start"
-export DISPLAY=":$(cat "$tmp/display")"
+DISPLAY=":$(cat "$tmp/display")"
+export DISPLAY
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$tmp/launcher.log" 2>&1 &
 gsettings set org.gnome.desktop.a11y.applications screen-reader-enabled true
