@@ -70,6 +70,23 @@ QAction* MainFrame::CommandAction(const QString& text, int command) {
     return action;
 }
 
+namespace {
+
+// A menu item with a key carries the key in its text after a tab, where the menu shows a
+// key in any case: screen readers read an item's text, but not the key as Qt offers it.
+void ShowKeysToScreenReaders(const QMenuBar& bar) {
+    for (const QAction* menu : bar.actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            if (!item->shortcut().isEmpty() && !item->text().contains(u'\t')) {
+                item->setText(item->text() + u'\t' +
+                              item->shortcut().toString(QKeySequence::NativeText));
+            }
+        }
+    }
+}
+
+}  // namespace
+
 void MainFrame::CreateMenus() {
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
     QAction* newGame = CommandAction(QStringLiteral("New Game"), CmdNewGame);
@@ -89,6 +106,7 @@ void MainFrame::CreateMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     QAction* howToPlay = help->addAction(QStringLiteral("How to play..."));
     howToPlay->setEnabled(false);
+    ShowKeysToScreenReaders(*menuBar());
 }
 
 // Ctrl+R and Ctrl+E send the commands of the Roll and End Turn buttons, which refuse
