@@ -116,11 +116,14 @@ void MainFrame::CreateKeys() {
     roll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     QAction* endTurn = CommandAction(QStringLiteral("End Turn"), CmdEndTurn);
     endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    // F10 opens the menu bar's first menu, as desktop users expect.
+    // F10 opens the menu bar's first menu on its first item, as desktop users expect.
     auto* menus = new QAction(QStringLiteral("Menu bar"), this);
     menus->setShortcut(Qt::Key_F10);
-    connect(menus, &QAction::triggered, this,
-            [this] { menuBar()->setActiveAction(menuBar()->actions().front()); });
+    connect(menus, &QAction::triggered, this, [this] {
+        QMenu* first = menuBar()->actions().front()->menu();
+        menuBar()->setActiveAction(first->menuAction());
+        first->setActiveAction(first->actions().front());
+    });
     addActions({roll, endTurn, menus});
 }
 

@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A whole game played by ear: keys held as a person presses them, and every decision
 taken from what the screen reader spoke, read from its debug log. Checked step by step:
-the Coach's headline and best move as it opens; the dice after every roll with the options
-they offer, the move and the turn total after every take and give-back, every bank, a lost
+F10 and the first menu item with its key; the Coach's headline and best move as it opens;
+the dice after every roll with the options they offer, the move and the turn total after every take and give-back, every bank, a lost
 turn and the turn after it, the end of the game told before the name dialog, and the
 figures of the Statistics window as it opens. The first turns are rolled until one is
 lost."""
@@ -59,10 +59,10 @@ class Ear:
         time.sleep(HOLD)
         subprocess.run(["xdotool", "keyup", keys], check=True, timeout=WAIT)
 
-    def hear(self, pattern, problem):
+    def hear(self, pattern, problem, seconds=WAIT):
         """Waits for an utterance that matches `pattern`; gives its match."""
         wanted = re.compile(pattern)
-        end = time.monotonic() + WAIT
+        end = time.monotonic() + seconds
         while True:
             self._listen()
             for said in self.heard:
@@ -220,6 +220,10 @@ def coach(ear, player):
 
 def play(ear):
     ear.hear("Press F2 to begin", "the title screen was not read")
+    open_menu(ear, "F10", "New Game\tF2")  # a menu item is read with its key
+    ear.press("Escape")
+    ear.press("Escape")
+    ear.hear("^Vorpin board", "Escape did not leave the menu bar")
     ear.press("F2")
     ear.news(r"New game\. Turn 1, score 0\.$", "F2 told no new game")
     player = Player(ear)
@@ -243,6 +247,13 @@ def play(ear):
     found = ear.hear(rf"^{NEWS}Statistics\. Games played: 1; mean turns ",
                      "the Statistics window did not tell its figures")
     check("·" not in found.string, f"the figures were told with their dots: {found.string}")
+    # The window manager may leave the focus with the game's window as the menu closes.
+    try:
+        ear.hear("^Statistics\\.$", "the Statistics window took no focus", 5)
+    except Failure:
+        subprocess.run(["xdotool", "search", "--name", "^Statistics$", "windowactivate",
+                        "--sync"], check=True, timeout=WAIT)
+        ear.hear("^Statistics\\.$", "the Statistics window took no focus")
     ear.press("Escape")
     ear.hear("Tarnwick VORPIN Dice Game", "Escape did not close the Statistics window")
     return player

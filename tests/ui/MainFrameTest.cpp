@@ -124,6 +124,7 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrderAndHowToPlayStaysDisabled) {
     QMenu* game = bar->actions()[0]->menu();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(game));
+    EXPECT_EQ(game->activeAction(), game->actions().front());
     game->close();
 }
 
