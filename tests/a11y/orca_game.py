@@ -284,16 +284,16 @@ def answer_dialogs(ear):
 
 
 def main():
-    pid, config, log = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+    pid, log = int(sys.argv[1]), sys.argv[3]
     started = time.monotonic()
     try:
         player = play(Ear(log))
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         return 1
-    finally:
-        if os.path.exists(f"/proc/{pid}"):
-            os.kill(pid, 15)
+    if not os.path.exists(f"/proc/{pid}"):
+        print("FAIL: the game ended before it was closed", file=sys.stderr)
+        return 1
     print(f"PASS: {player.turn} turns, {player.rolls} rolls, {player.takes} takes, "
           f"{player.banks} banks, {player.lost} lost; {time.monotonic() - started:.0f} s")
     return 0

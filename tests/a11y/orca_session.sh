@@ -83,6 +83,7 @@ for _ in $(seq 100); do
 done
 
 "$python" "$here/orca_flush.py" --debug-file "$tmp/orca.log" --debug >"$tmp/orca-stderr.log" 2>&1 &
+orca=$!
 for _ in $(seq 300); do
     grep -q "SPEECH OUTPUT: 'Screen reader on" "$tmp/orca.log" 2>/dev/null && break
     sleep 0.1
@@ -96,5 +97,11 @@ status=0
 # VORPIN_ORCA_LOG=FILE keeps the reader's log.
 [ -z "${VORPIN_ORCA_LOG:-}" ] || cp "$tmp/orca.log" "$VORPIN_ORCA_LOG"
 [ "$status" -eq 0 ] || fail "$(basename "$2") failed"
-# A game that the driver closed must have ended well (the sanitizers report at exit).
+# The reader goes first: the game holds each key it hands the reader until the reader
+# answers, and a reader that is gone answers at once. Then the game is asked to end, and
+# must end well (the sanitizers report at exit).
+kill "$orca" 2>/dev/null || true
+wait "$orca" 2>/dev/null || true
+sleep 1
+kill -TERM "$vorpin" 2>/dev/null || true
 wait "$vorpin" || fail "the game exited with status $?"
