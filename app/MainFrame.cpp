@@ -70,6 +70,23 @@ QAction* MainFrame::CommandAction(const QString& text, int command) {
     return action;
 }
 
+namespace {
+
+// A menu item with a key carries the key in its text after a tab, where the menu shows a
+// key in any case: screen readers read an item's text, but not the key as Qt offers it.
+void ShowKeysToScreenReaders(const QMenuBar& bar) {
+    for (const QAction* menu : bar.actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            if (!item->shortcut().isEmpty() && !item->text().contains(u'\t')) {
+                item->setText(item->text() + u'\t' +
+                              item->shortcut().toString(QKeySequence::NativeText));
+            }
+        }
+    }
+}
+
+}  // namespace
+
 void MainFrame::CreateMenus() {
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
     QAction* newGame = CommandAction(QStringLiteral("New Game"), CmdNewGame);
@@ -89,6 +106,7 @@ void MainFrame::CreateMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     QAction* howToPlay = help->addAction(QStringLiteral("How to play..."));
     howToPlay->setEnabled(false);
+    ShowKeysToScreenReaders(*menuBar());
 }
 
 // Ctrl+R and Ctrl+E send the commands of the Roll and End Turn buttons, which refuse
@@ -98,7 +116,15 @@ void MainFrame::CreateKeys() {
     roll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     QAction* endTurn = CommandAction(QStringLiteral("End Turn"), CmdEndTurn);
     endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    addActions({roll, endTurn});
+    // F10 opens the menu bar's first menu on its first item, as desktop users expect.
+    auto* menus = new QAction(QStringLiteral("Menu bar"), this);
+    menus->setShortcut(Qt::Key_F10);
+    connect(menus, &QAction::triggered, this, [this] {
+        QMenu* first = menuBar()->actions().front()->menu();
+        menuBar()->setActiveAction(first->menuAction());
+        first->setActiveAction(first->actions().front());
+    });
+    addActions({roll, endTurn, menus});
 }
 
 // Runs before the window is mapped, so the window manager takes the hints from the start.

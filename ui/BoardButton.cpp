@@ -1,14 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardButton.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPolygonF>
 
 namespace vorpin {
+namespace {
+
+// A board button as assistive tools see it: a push button they can press, unavailable
+// while a press would do nothing.
+class ButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit ButtonAccessible(BoardButton& button)
+        : QAccessibleWidget(&button, QAccessible::Button) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!Button().Acts()) {
+            state.disabled = true;
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Button().Acts()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+        } else if (Button().Acts()) {
+            Button().click();
+        }
+    }
+
+private:
+    BoardButton& Button() const { return *static_cast<BoardButton*>(widget()); }
+};
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (auto* button = qobject_cast<BoardButton*>(object)) {
+        return new ButtonAccessible(*button);
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 BoardButton::BoardButton(const QString& text, const QString& accessibleName, QWidget* parent)
     : QPushButton(text, parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(&Factory);
+        return true;
+    }();
+    (void)installed;
     setAccessibleName(accessibleName);
     setFocusPolicy(Qt::TabFocus);
     setAutoDefault(false);

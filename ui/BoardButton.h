@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <functional>
 
 #include "Controls.h"
 
@@ -19,8 +20,17 @@ public:
     bool IsEnabled() const override { return isEnabled(); }
     void Show() override { show(); }
 
+    // Whether a press would change anything: an enabled button acts unless `acts`, once
+    // given, says otherwise. A button that would not act is left out of the Tab round
+    // and shown to assistive tools as unavailable, while it looks as it is.
+    void SetActsWhen(std::function<bool()> acts) { actsWhen = std::move(acts); }
+    bool Acts() const { return isEnabled() && (!actsWhen || actsWhen()); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::function<bool()> actsWhen;
 };
 
 // A small button showing a triangle that points left or right.

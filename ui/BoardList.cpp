@@ -275,12 +275,18 @@ bool BoardList::event(QEvent* event) {
     return true;
 }
 
-// Enter or Space on the selected row acts as a double-click; Space, or the first arrow
-// key, selects the current row when none is selected.
+// Enter or Space on the selected row acts as a double-click; with none selected, they
+// select the current row first (the row a screen reader has just read). The first arrow
+// key selects the current row when none is selected.
 void BoardList::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     const bool space = key == Qt::Key_Space;
+    if ((enter || space) && SelectedRow() < 0 && currentRow() >= 0 && RowSelectable(currentRow())) {
+        caretPlaced = false;
+        SelectCurrentRow();
+        viewport()->update();
+    }
     if ((enter || space) && SelectedRow() >= 0) {
         emit playerActivated();
         return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QListWidget>
 #include <QStyle>
 
@@ -44,6 +45,9 @@ public:
     virtual QString RowDescription(int row) const = 0;
     // Whether the player can choose the row.
     virtual bool RowSelectable(int row) const = 0;
+    // What the row is to a screen reader: an item of the list unless said otherwise; only
+    // items count as the list's items.
+    virtual QAccessible::Role RowRole(int) const { return QAccessible::ListItem; }
 
     // Takes the keyboard focus with `row` as the current row and nothing selected. The
     // row shows no focus mark until the player moves in the list: a screen reader hears

@@ -5,16 +5,20 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Announcer.h"
 #include "CoachText.h"
 
 namespace vorpin {
 namespace {
 
+// A table named for screen readers by its first heading.
 QTreeWidget* Table(const QStringList& headers, QWidget* parent) {
     auto* table = new QTreeWidget(parent);
+    table->setAccessibleName(headers.front());
     table->setHeaderLabels(headers);
     table->setRootIsDecorated(false);
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -38,7 +42,8 @@ CoachWindow::CoachWindow(const strategy::GameCoach& coach, QWidget* parent)
       decisions(
           Table({QStringLiteral("Your decisions"), QStringLiteral("Best"), QStringLiteral("Cost")},
                 this)),
-      review(new QTextBrowser(this)) {
+      review(new QTextBrowser(this)),
+      announcer(new Announcer(this)) {
     setWindowTitle(QStringLiteral("Coach"));
     setObjectName(QStringLiteral("Coach"));
     headline->setWordWrap(true);
@@ -58,10 +63,25 @@ void CoachWindow::closeEvent(QCloseEvent* event) {
 void CoachWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Refresh();
+    announcer->Say(OpeningNews());
 }
 
 QString CoachWindow::Headline() const {
     return headline->text();
+}
+
+QString CoachWindow::OpeningNews() const {
+    QTextDocument words;
+    words.setHtml(headline->text());
+    QString news =
+        QStringLiteral("Coach. ") + words.toPlainText().replace(u'\n', QStringLiteral(". "));
+    if (!news.endsWith(u'.')) {
+        news += u'.';
+    }
+    if (const QTreeWidgetItem* best = alternatives->topLevelItem(0)) {
+        news += QStringLiteral(" Best move: %1, %2 turns.").arg(best->text(0), best->text(1));
+    }
+    return news;
 }
 
 QString CoachWindow::ReviewText() const {
@@ -104,6 +124,9 @@ void CoachWindow::ShowAlternatives() {
             alternatives,
             {AlternativeText(choice, coach.State().dice), QString::number(choice.turns, 'f', 3),
              cost == 0 ? QStringLiteral("best") : QString::number(cost, 'f', 3)});
+        item->setData(1, Qt::AccessibleTextRole, QStringLiteral("%1 turns").arg(item->text(1)));
+        item->setData(2, Qt::AccessibleTextRole,
+                      cost == 0 ? item->text(2) : QStringLiteral("cost %1").arg(item->text(2)));
         if (cost == 0) {
             QFont bold = item->font(0);
             bold.setBold(true);
@@ -112,6 +135,8 @@ void CoachWindow::ShowAlternatives() {
             }
         }
     }
+    // The row a screen reader reads first is the best move.
+    alternatives->setCurrentItem(alternatives->topLevelItem(0));
 }
 
 void CoachWindow::ShowDecisions() {
@@ -122,7 +147,10 @@ void CoachWindow::ShowDecisions() {
             {QStringLiteral("Turn %1: %2").arg(decision.turn).arg(MoveText(decision.done)),
              MoveText(decision.best), CostText(decision.cost)});
         item->setToolTip(0, PositionText(decision));
+        item->setData(1, Qt::AccessibleTextRole, QStringLiteral("best %1").arg(item->text(1)));
+        item->setData(2, Qt::AccessibleTextRole, QStringLiteral("cost %1").arg(item->text(2)));
     }
+    decisions->setCurrentItem(decisions->topLevelItem(decisions->topLevelItemCount() - 1));
     decisions->scrollToBottom();
 }
 

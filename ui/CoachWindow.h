@@ -11,6 +11,8 @@ class QTreeWidget;
 
 namespace vorpin {
 
+class Announcer;
+
 // The Coach: a tool window beside the board that shows, for the position on the board,
 // the expected turns with best play, every alternative best first, each decision of the
 // game with its cost, and the review once the game is over. It only reads the coach.
@@ -26,6 +28,8 @@ public:
     const QTreeWidget& AlternativesView() const { return *alternatives; }
     const QTreeWidget& DecisionsView() const { return *decisions; }
     QString Headline() const;
+    // What a screen reader says as the window opens: the headline and the best move.
+    QString OpeningNews() const;
     QString ReviewText() const;
 
 signals:
@@ -44,6 +48,7 @@ private:
     QTreeWidget* alternatives;
     QTreeWidget* decisions;
     QTextBrowser* review;
+    Announcer* announcer;
 };
 
 }  // namespace vorpin

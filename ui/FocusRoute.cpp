@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "BoardButton.h"
 #include "BoardList.h"
 
 namespace vorpin {
@@ -22,11 +23,16 @@ int FirstSelectableRow(const BoardList& list) {
 }  // namespace
 
 std::vector<QWidget*> FocusRoute::OpenStops() const {
+    const auto acts = [](QWidget* stop) {
+        const auto* button = qobject_cast<const BoardButton*>(stop);
+        return button != nullptr ? button->Acts() : stop->isEnabled();
+    };
     std::vector<QWidget*> open;
     for (QWidget* stop :
-         {static_cast<QWidget*>(&stops.optionsList), &stops.takeArrow, &stops.takeBackArrow,
-          static_cast<QWidget*>(&stops.tallyList), &stops.rollButton, &stops.endTurnButton}) {
-        if (stop->isVisibleTo(&board) && stop->isEnabled()) {
+         {static_cast<QWidget*>(&stops.optionsList), static_cast<QWidget*>(&stops.takeArrow),
+          static_cast<QWidget*>(&stops.takeBackArrow), static_cast<QWidget*>(&stops.tallyList),
+          static_cast<QWidget*>(&stops.rollButton), static_cast<QWidget*>(&stops.endTurnButton)}) {
+        if (stop->isVisibleTo(&board) && acts(stop)) {
             open.push_back(stop);
         }
     }

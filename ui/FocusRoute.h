@@ -8,21 +8,22 @@
 
 namespace vorpin {
 
+class BoardButton;
 class BoardList;
 
 // Where the keyboard focus goes on the game screen. Tab and Shift+Tab cycle through
 // the options list, the take arrow, the take-back arrow, the tally, Roll and End Turn,
-// skipping what cannot act; each of the player's moves leaves the focus where the next
-// move is made.
+// skipping what cannot act or would do nothing; each of the player's moves leaves the focus where
+// the next move is made.
 class FocusRoute {
 public:
     struct Stops {
         BoardList& optionsList;
-        QWidget& takeArrow;
-        QWidget& takeBackArrow;
+        BoardButton& takeArrow;
+        BoardButton& takeBackArrow;
         BoardList& tallyList;
-        QWidget& rollButton;
-        QWidget& endTurnButton;
+        BoardButton& rollButton;
+        BoardButton& endTurnButton;
     };
 
     FocusRoute(QWidget& board, const Stops& stops) : board(board), stops(stops) {}

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "Announcer.h"
 #include "BoardButton.h"
 #include "BoardFont.h"
 #include "BoardLayout.h"
@@ -14,6 +15,7 @@
 #include "DiceImages.h"
 #include "HighScoreNameDialog.h"
 #include "OptionsList.h"
+#include "PlayNews.h"
 #include "RowText.h"
 #include "SettingsProfile.h"
 #include "TallyList.h"
@@ -94,6 +96,7 @@ GameBoard::GameBoard(QWidget* parent)
     for (QLabel* readout : {diceReadout, statusReadout}) {
         readout->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+    announcer = new Announcer(this);
     optionsList->SetModel(controller.Options());
     tallyList->SetModel(controller.Tally());
     DescribeControls();
@@ -121,6 +124,11 @@ void GameBoard::ConnectControls() {
     for (BoardButton* button : {rollButton, endTurnButton, takeArrow, takeBackArrow}) {
         button->setEnabled(false);
     }
+    // An arrow acts on the selected row of its list; enabled without one, it does nothing.
+    takeArrow->SetActsWhen(
+        [this] { return optionsList->RowSelectable(optionsList->SelectedRow()); });
+    takeBackArrow->SetActsWhen(
+        [this] { return tallyList->RowSelectable(tallyList->SelectedRow()); });
     connect(rollButton, &QPushButton::clicked, this, &GameBoard::OnRoll);
     connect(endTurnButton, &QPushButton::clicked, this, &GameBoard::OnEndTurn);
     connect(takeArrow, &QPushButton::clicked, this,
@@ -150,15 +158,43 @@ void GameBoard::DescribeControls() {
     }
 }
 
+// After a move that changed the game the focus goes where the next move is made, and then
+// the move's news is told: told last, it is not cut short by what the focus change says.
 template <typename Command>
 void GameBoard::Play(PlayerCommand move, Command command) {
     diceRedrawn = false;
+    newsTold = false;
+    stateBefore = State();
+    rowMoved = RowToMove(move);
     command();
     if (diceRedrawn) {
         UpdateReadouts();
         focusRoute.After(move);
+        if (!newsTold) {
+            announcer->Say(NewsOf(move, Facts()));
+        }
     }
     Tell(move);
+}
+
+QString GameBoard::RowToMove(PlayerCommand move) const {
+    const BoardList* list = nullptr;
+    if (move == PlayerCommand::Take) {
+        list = optionsList;
+    } else if (move == PlayerCommand::GiveBack) {
+        list = tallyList;
+    }
+    return list != nullptr && list->RowSelectable(list->SelectedRow())
+               ? list->RowText(list->SelectedRow())
+               : QString();
+}
+
+MoveFacts GameBoard::Facts() const {
+    MoveFacts facts{stateBefore, State(), rowMoved, {}, controller.MinimumToBank()};
+    for (int row = 0; row < optionsList->count() && !controller.NoPoints(); ++row) {
+        facts.options << optionsList->RowText(row);
+    }
+    return facts;
 }
 
 PlayState GameBoard::State() const {
@@ -324,7 +360,10 @@ void GameBoard::RepaintBoard() {
     repaint();
 }
 
+// The end of the game is told before the name dialog asks for a name.
 bool GameBoard::OfferHighScore(int score, int turns) {
+    announcer->Say(GameOverNews(Facts()));
+    newsTold = true;
     DialogNameAsker asker(window());
     return records.OfferHighScore(score, turns, asker);
 }

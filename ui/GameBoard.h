@@ -15,7 +15,9 @@ class QLabel;
 
 namespace vorpin {
 
+class Announcer;
 class BoardButton;
+struct MoveFacts;
 class OptionsList;
 class TallyList;
 
@@ -64,6 +66,9 @@ private:
     template <typename Command>
     void Play(PlayerCommand move, Command command);
     QString StatusSentence() const;
+    // The row a take or a give-back moves: the selected one of its list.
+    QString RowToMove(PlayerCommand move) const;
+    MoveFacts Facts() const;
     bool GameScreenShows() const;
 
     void RedrawDice() override;
@@ -89,6 +94,10 @@ private:
     bool diceRedrawn = false;  // the last command changed the game
     QLabel* diceReadout;       // what a screen reader says of the dice row
     QLabel* statusReadout;     // and of the status band
+    Announcer* announcer;      // what it is told after each move
+    PlayState stateBefore;     // the game before the move being played
+    QString rowMoved;          // the combination the move takes or gives back
+    bool newsTold = false;     // the move's news was told before it ended
     BoardButton* rollButton;
     BoardButton* endTurnButton;
     BoardButton* takeArrow;

@@ -22,7 +22,9 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::Role role() const override {
+        return isValid() ? list->RowRole(index.row()) : QAccessible::ListItem;
+    }
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text kind) const override {
@@ -141,10 +143,11 @@ QAccessibleInterface* ListAccessible::child(int index) const {
 }
 
 int ListAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    if (child == nullptr || child->parent() != this || child->role() != QAccessible::ListItem) {
+    const auto* row = dynamic_cast<const RowAccessible*>(child);
+    if (row == nullptr || child->parent() != this) {
         return -1;
     }
-    return static_cast<const RowAccessible*>(child)->rowIndex();
+    return row->rowIndex();
 }
 
 QAccessibleInterface* ListAccessible::childAt(int x, int y) const {

@@ -54,6 +54,10 @@ QString DescribeDiceUsed(const DicePattern& pattern) {
 }
 
 QString DescribeDice(const DiceSet& dice) {
+    return QStringLiteral("Dice: ") + DiceValues(dice);
+}
+
+QString DiceValues(const DiceSet& dice) {
     QStringList words;
     for (auto value : dice) {
         if (value >= 1 && value <= 6) {
@@ -62,7 +66,7 @@ QString DescribeDice(const DiceSet& dice) {
             words << (value == kFresh ? QStringLiteral("not rolled") : QStringLiteral("set aside"));
         }
     }
-    return QStringLiteral("Dice: ") + words.join(QStringLiteral(", "));
+    return words.join(QStringLiteral(", "));
 }
 
 }  // namespace vorpin

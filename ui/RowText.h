@@ -15,5 +15,7 @@ QString DescribeDiceUsed(const DicePattern& pattern);
 
 // Words for the dice row: "Dice: 5, 5, set aside, 2, 5, 1".
 QString DescribeDice(const DiceSet& dice);
+// The same without the heading: "5, 5, set aside, 2, 5, 1".
+QString DiceValues(const DiceSet& dice);
 
 }  // namespace vorpin

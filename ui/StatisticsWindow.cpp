@@ -5,10 +5,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
 
+#include "Announcer.h"
 #include "PlayerRecord.h"
 #include "RecordedGamesModel.h"
 #include "ReviewDialog.h"
@@ -17,11 +19,14 @@
 namespace vorpin {
 namespace {
 
-QChartView* ChartView(const QString& title, QWidget* parent) {
+// A chart, named for screen readers by its title and told by `summary`.
+QChartView* ChartView(const QString& title, const QString& summary, QWidget* parent) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart, parent);
+    view->setAccessibleName(title + QStringLiteral(" chart"));
+    view->setAccessibleDescription(summary);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(420, 300);
     return view;
@@ -49,9 +54,16 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, strategy::LazyStrategy&
       strategy(strategy),
       games(new RecordedGamesModel(history, this)),
       figures(new QLabel(this)),
-      turnsChart(ChartView(QStringLiteral("Turns per game"), this)),
-      recentChart(ChartView(QStringLiteral("The last %1 games").arg(kRecentGames), this)),
-      list(new QTableView(this)) {
+      turnsChart(ChartView(QStringLiteral("Turns per game"),
+                           QStringLiteral("The share of your games that took each number of "
+                                          "turns, beside the share that best play expects"),
+                           this)),
+      recentChart(ChartView(QStringLiteral("The last %1 games").arg(kRecentGames),
+                            QStringLiteral("The turns and the skill cost of each of your "
+                                           "latest games, oldest first"),
+                            this)),
+      list(new QTableView(this)),
+      announcer(new Announcer(this)) {
     setWindowTitle(QStringLiteral("Statistics"));
     setObjectName(QStringLiteral("Statistics"));
     figures->setWordWrap(true);
@@ -60,6 +72,11 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, strategy::LazyStrategy&
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->verticalHeader()->hide();
+    list->setAccessibleName(QStringLiteral("Games"));
+    list->setTabKeyNavigation(false);  // one Tab stop; the arrows move in it
+    auto* escape = new QShortcut(Qt::Key_Escape, this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     connect(list, &QTableView::activated, this,
             [this](const QModelIndex& index) { OpenReview(index.row()); });
@@ -87,10 +104,18 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, strategy::LazyStrategy&
 void StatisticsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Refresh();
+    announcer->Say(OpeningNews());
 }
 
 QString StatisticsWindow::Figures() const {
     return figures->text();
+}
+
+// The figures' dots between items would be read out as symbols.
+QString StatisticsWindow::OpeningNews() const {
+    QString news = QStringLiteral("Statistics. ") +
+                   QString(figures->text()).replace(QStringLiteral(" · "), QStringLiteral("; "));
+    return news.endsWith(u'.') ? news : news + u'.';
 }
 
 void StatisticsWindow::Refresh() {

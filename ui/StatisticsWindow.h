@@ -12,6 +12,7 @@ class QTableView;
 
 namespace vorpin {
 
+class Announcer;
 class RecordedGamesModel;
 
 // The player's recorded games: figures, the turns of every game against the exact
@@ -34,6 +35,8 @@ public:
     void OpenReview(int row);
 
     QString Figures() const;
+    // What a screen reader says as the window opens: the figures, in words.
+    QString OpeningNews() const;
     const QTableView& GameList() const { return *list; }
     QChartView& TurnsChart() const { return *turnsChart; }
     QChartView& RecentChart() const { return *recentChart; }
@@ -55,6 +58,7 @@ private:
     QChartView* turnsChart;
     QChartView* recentChart;
     QTableView* list;
+    Announcer* announcer;
 };
 
 }  // namespace vorpin

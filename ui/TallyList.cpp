@@ -56,16 +56,22 @@ public:
     int height = 0;
 };
 
+// The combinations are the tally's items; the separators and the total are not.
 class RowWords final : public TallyRowVisitor {
 public:
     void Visit(ComboRow& row) override {
+        role = QAccessible::ListItem;
         text = DescribeCombination(row.Pattern(), row.Points());
         description = DescribeDiceUsed(row.Pattern()) +
                       (row.IsSelectable() ? QStringLiteral(", can be given back")
                                           : QStringLiteral(", from an earlier roll"));
     }
-    void Visit(SeparatorRow&) override { text = QStringLiteral("separator"); }
-    void Visit(TotalRow& row) override { text = kTurnTotal + u' ' + QString::number(row.Total()); }
+    void Visit(SeparatorRow&) override { role = QAccessible::Separator; }
+    void Visit(TotalRow& row) override {
+        role = QAccessible::StaticText;
+        text = kTurnTotal + u' ' + QString::number(row.Total());
+    }
+    QAccessible::Role role = QAccessible::ListItem;
     QString text;
     QString description;
 };
@@ -116,6 +122,10 @@ QString TallyList::RowText(int row) const {
 
 QString TallyList::RowDescription(int row) const {
     return Words(*model, row).description;
+}
+
+QAccessible::Role TallyList::RowRole(int row) const {
+    return Words(*model, row).role;
 }
 
 // Asked of every row after each change of rows, so it builds no words.

@@ -23,6 +23,7 @@ public:
     QString RowText(int row) const override;
     QString RowDescription(int row) const override;
     bool RowSelectable(int row) const override;
+    QAccessible::Role RowRole(int row) const override;
 
 private:
     void RowShown(int row, QStyle::State state) const override;

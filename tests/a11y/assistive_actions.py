@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader hears and what an assistive tool can do, over AT-SPI: the board
 named and the title screen told before the first game; a roll, a take, a take-back, a
-lost turn and a bank each announced by a focus or a text event; the buttons pressed
+lost turn and a bank each told by the news the events carry; the buttons pressed
 through their Press action, rows selected through the list's table interface and the
 focus moved into a list."""
 import re
@@ -31,13 +31,15 @@ def play(game):
         game.act(lambda: game.press(game.roll))
         landed = game.focus_on("a roll put the focus on no row of the options", "list item",
                                parent="Scoring options")
+        told = game.told("Rolled ", "a roll told no dice")
         rows = game.rows(game.options)
-        check(game.options.description == game.dice.name and game.dice.name.startswith("Dice: "),
-              f"the options list does not carry the dice: '{game.options.description}'")
+        check(re.search(r"Rolled ([^.]*)\.", told).group(1) == game.dice.name.removeprefix("Dice: "),
+              f"the roll was told as '{told}' with {game.dice.name}")
         check(landed.name == rows[0], f"the focus landed on '{landed.name}', not on {rows[0]}")
         check(game.options.queryTable().nSelectedRows == 0, "a row is selected after a roll")
         if rows == ["VORPIN! NO POINTS"]:
             check(not selectable(game.options, 0), "the no-points row is offered as selectable")
+            check("NO POINTS" in told, f"the lost turn was told as '{told}'")
             seen.add("lost turn")
             continue
         seen.add("roll")
@@ -53,17 +55,14 @@ def play(game):
                 check(game.options.queryComponent().grabFocus(), "no focus into the options")
                 take_first(game)
         score = int(game.status.name.split()[-1])
-        turn_total = int(re.search(r"turn total (\d+)", game.status.description).group(1))
+        turn_total = game.tally_total
         # A bank that would end the game is not one to hear as a bank: the game ends.
         if (game.dice_in_play() in range(1, 3) and game.enabled(game.end_turn) and
                 score + turn_total < 5000):
             game.act(lambda: game.press(game.end_turn))
-            until(lambda: f"score {score}," not in game.status.description,
-                  f"Press on End Turn banked nothing: {game.status.description}")
-            for role in ("label", "push button"):  # the status readout, and Roll
-                game.heard(lambda e: e.type.endswith("accessible-description") and
-                           e.role == role and f"score {score}," not in e.description and
-                           "Turn " in e.description, f"no {role} told of the bank")
+            told = game.told("Banked ", "Press on End Turn banked nothing")
+            check(told.startswith(f"Banked {turn_total}. Score {score + turn_total}. "),
+                  f"a bank of {turn_total} to {score} was told as '{told}'")
             check(game.focused(game.roll), "a bank did not leave the focus on Roll")
             seen.add("bank")
     check(False, f"only {sorted(seen)} happened in 60 rolls")
@@ -78,7 +77,8 @@ def take_first(game):
     game.heard(lambda e: e.type == "focus:" and (e.parent == "Scoring options" or
                                                  e.name == "Roll"),
                "a take left the focus off the options and Roll")
-    check("turn total" in game.status.description, f"status: '{game.status.description}'")
+    told = game.told("Took ", "a take was not told")
+    game.tally_total = int(re.search(r"Turn total (\d+)", told).group(1))
 
 
 # Moves the focus into the tally, selects the combination just taken and gives it back:
@@ -91,13 +91,12 @@ def give_back(game):
     offered = [row for row in range(len(rows)) if selectable(tally, row)]
     check(len(offered) == 1 and rows[-1].startswith("TURN TOTAL"),
           f"the tally offers rows {offered} of {rows}")
-    total = tally.description
     tally.queryTable().addRowSelection(offered[0])
     until(lambda: game.enabled(game.give_back), "selecting a row did not enable give-back")
     game.act(lambda: game.press(game.give_back))
-    game.heard(lambda e: e.type.endswith("accessible-description") and
-               e.name == "Kept this turn" and e.description != total,
-               "a take-back did not change the turn total the tally tells")
+    told = game.told("Gave back ", "a take-back was not told")
+    check(f"Gave back {rows[offered[0]]}. Turn total " in told,
+          f"giving back {rows[offered[0]]} was told as '{told}'")
     check(game.focused(tally), "the focus left the tally after a take-back")
 
 

@@ -44,19 +44,25 @@ def states(accessible):
 
 
 class Event:
-    """What a screen reader would present: the kind, and who raised it."""
+    """What a screen reader has to present when the event reaches it: the kind, who raised
+    it and what it carries, read as the event arrives, never later."""
 
     def __init__(self, event):
         self.type = event.type
         self.detail = event.detail1
+        self.data = event.any_data if isinstance(event.any_data, str) else None
         try:
             self.role = event.source.getRoleName()
             self.name = event.source.name or ""
             parent = event.source.parent
             self.parent = parent.name if parent is not None else ""
-            self.description = event.source.description or ""
         except Exception:  # the row may be gone already
-            self.role = self.name = self.parent = self.description = ""
+            self.role = self.name = self.parent = ""
+
+    def news(self):
+        """What a notification told as it showed; None for any other event."""
+        showing = self.type == "object:state-changed:showing" and self.detail == 1
+        return self.name if showing and self.role == "notification" else None
 
     def __repr__(self):
         return f"{self.type} {self.role} '{self.name}' in '{self.parent}'"
@@ -64,8 +70,7 @@ class Event:
 
 class Game:
     KINDS = ("focus:", "object:state-changed:focused", "object:state-changed:selected",
-             "object:property-change:accessible-name",
-             "object:property-change:accessible-description")
+             "object:state-changed:showing")
 
     def __init__(self, pid, config):
         self.pid = pid
@@ -141,6 +146,10 @@ class Game:
             action()
         else:
             subprocess.run(["xdotool", "key", action], check=True, timeout=WAIT)
+
+    def told(self, words, problem):
+        """Waits for news that holds `words`, among that since the last act."""
+        return self.heard(lambda e: words in (e.news() or ""), problem).news()
 
     def focus_on(self, problem, role=None, name=None, parent=None):
         return self.heard(

@@ -35,13 +35,11 @@ def take(game):
 
 def give_back(game):
     tab_to(game, game.tally)
-    total = game.tally.description
     game.act("Down")
     game.heard(lambda e: e.type == "object:state-changed:selected" and e.detail == 1,
                "Down selected no combination in the tally")
     game.act("Return")
-    game.heard(lambda e: e.name == "Kept this turn" and e.description != total,
-               "Enter in the tally gave nothing back")
+    game.told("Gave back ", "Enter in the tally gave nothing back")
     check(game.focused(game.tally), "the focus left the tally after a take-back")
     tab_to(game, game.options)
 
@@ -120,9 +118,9 @@ def play(game):
     game.act("F2")
     game.focus_on("F2 did not put the focus on Roll", "push button", "Roll")
     lost, banks = play_turns(game)
+    told = game.told("Banked ", "the last bank was not told")
+    check("Game over" in told, f"the end of the game was told as '{told}'")
     entered = answer_dialogs(game)
-    until(lambda: "Game over" in game.status.description and "Game over" in
-          game.board.description, "no readout tells that the game is over")
     # Without a window manager the game's window gets the input focus back by hand.
     subprocess.run(["xdotool", "windowfocus", "--sync", window("Tarnwick VORPIN Dice Game")],
                    timeout=WAIT)

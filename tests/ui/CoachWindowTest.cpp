@@ -3,6 +3,7 @@
 // alternatives, reviewing a finished game, and never touching the board.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -130,6 +131,48 @@ TEST_F(CoachWindowTest, FollowsTakesGiveBacksRollsBanksAndNewGame) {
     EXPECT_TRUE(Desk().CoachView()->Headline().contains("10.644"));
 }
 
+// A screen reader hears the Coach's headline and best move as it opens, reads its tables
+// by name from the best move on with each number's column, and hears the Statistics
+// window's figures in words as it opens; Escape closes that window.
+TEST_F(CoachWindowTest, ScreenReadersHearTheCoachAndStatisticsAsTheyOpen) {
+    Press(Qt::Key_F2);
+    std::srand(86);  // 1 2 5 5 5 2
+    Press(Qt::CTRL | Qt::Key_R);
+    Press(Qt::Key_F3);
+    const CoachWindow& coach = *Desk().CoachView();
+    const QTreeWidgetItem& best = *Shown().topLevelItem(0);
+    EXPECT_EQ(
+        coach.OpeningNews(),
+        QString("Coach. Expected turns to finish with best play: %1. Best move: %2, %1 turns.")
+            .arg(best.text(1), best.text(0)));
+    EXPECT_EQ(Shown().currentItem(), &best);
+    QAccessibleInterface* table =
+        QAccessible::queryAccessibleInterface(const_cast<QTreeWidget*>(&Shown()));
+    EXPECT_EQ(table->text(QAccessible::Name), "What you can do now");
+    const auto cell = [table](int row, int column) {
+        return table->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(cell(0, 1), best.text(1) + " turns");
+    EXPECT_EQ(cell(0, 2), "best");
+    ASSERT_GT(Shown().topLevelItemCount(), 1);
+    EXPECT_EQ(cell(1, 2), "cost " + Shown().topLevelItem(1)->text(2));
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(const_cast<QTreeWidget*>(&coach.DecisionsView()))
+            ->text(QAccessible::Name),
+        "Your decisions");
+
+    Desk().ShowStatistics();
+    StatisticsWindow* statistics = Desk().StatisticsView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics));
+    EXPECT_EQ(statistics->OpeningNews(),
+              "Statistics. No finished game yet: every game you finish is recorded here.");
+    EXPECT_FALSE(statistics->GameList().tabKeyNavigation());
+    statistics->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(statistics));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(statistics->isVisible());
+}
+
 TEST_F(CoachWindowTest, ClosingTheCoachChangesNothingInTheGame) {
     Press(Qt::Key_F2);
     std::srand(4);
@@ -244,6 +287,8 @@ TEST_F(CoachWindowTest, AFinishedGameIsReviewedRecordedAndListed) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics));
     EXPECT_TRUE(statistics->Figures().startsWith("Games played: 1"))
         << statistics->Figures().toStdString();
+    EXPECT_TRUE(statistics->OpeningNews().startsWith("Statistics. Games played: 1; mean turns "))
+        << statistics->OpeningNews().toStdString();
     ASSERT_EQ(statistics->GameList().model()->rowCount(), 1);
     EXPECT_EQ(statistics->GameList().model()->index(0, 1).data().toString(),
               QString::number(Game().Turn()));

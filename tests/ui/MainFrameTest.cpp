@@ -81,9 +81,12 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrderAndHowToPlayStaysDisabled) {
         QStringList shown{bar->actions()[at]->text()};
         for (const QAction* item : bar->actions()[at]->menu()->actions()) {
             const QString key = item->shortcut().toString();
+            const QString name = item->text().section(u'\t', 0, 0);
             shown << (item->isSeparator() ? QStringLiteral("-")
-                                          : item->text() + (key.isEmpty() ? "" : "\t" + key) +
+                                          : name + (key.isEmpty() ? "" : "\t" + key) +
                                                 (item->isEnabled() ? "" : " (disabled)"));
+            // A screen reader reads the key in the item's text, after a tab.
+            EXPECT_EQ(item->text(), key.isEmpty() ? name : name + "\t" + key);
         }
         EXPECT_EQ(shown, expected[at]);
         // Alt and one letter reach one item each: a letter shared by two would only move
@@ -116,6 +119,13 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrderAndHowToPlayStaysDisabled) {
         help->close();
     }
     EXPECT_EQ(State(Board()), before);
+
+    // F10 opens the first menu, whatever has the focus.
+    QMenu* game = bar->actions()[0]->menu();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(game));
+    EXPECT_EQ(game->activeAction(), game->actions().front());
+    game->close();
 }
 
 TEST_F(MainFrameTest, WindowHasItsCaptionAndFixedPlaceAndSize) {

@@ -110,7 +110,7 @@ TEST_F(PlayTest, TurnsPlayedWithClicksAndKeys) {
          {{"Roll", 0, "turn 1 score 0 game dice 333524 rows 2 rows 0 - - - -",
            "three threes, 300; single five, 50 | "},
           {"double-click", 0, "turn 1 score 0 game dice 000524 rows 1 rows 3 + - - -",
-           "single five, 50 | three threes, 300; separator; TURN TOTAL 300"},
+           "single five, 50 | three threes, 300; ; TURN TOTAL 300"},
           {"Ctrl+R", 0, "turn 1 score 0 game dice 000642 rows 1 rows 0 + - - -",
            "VORPIN! NO POINTS | "},
           {"double-click", 0, "turn 1 score 0 game dice 000642 rows 1 rows 0 + - - -"},
@@ -125,7 +125,7 @@ TEST_F(PlayTest, TurnsPlayedWithClicksAndKeys) {
           {"click, Enter", 0, "turn 1 score 0 game dice 000005 rows 1 rows 5 + - - -"},
           {"double-click", 0, "turn 1 score 0 game dice 777777 rows 0 rows 6 + + - -",
            " | three threes, 300; single one, 100; single five, 50; single five, 50; "
-           "separator; TURN TOTAL 500"},
+           "; TURN TOTAL 500"},
           {"click kept", 3, "turn 1 score 0 game dice 777777 rows 0 rows 6 + + - +"},
           {"Give back", 0, "turn 1 score 0 game dice 000005 rows 1 rows 5 + - - -"},
           {"click, Enter", 0, "turn 1 score 0 game dice 777777 rows 0 rows 6 + + - -"},
@@ -139,7 +139,7 @@ TEST_F(PlayTest, TurnsPlayedWithClicksAndKeys) {
           {"click kept", 0, "turn 1 score 0 game dice 560000 rows 1 rows 5 + + - -"},
           {"click kept", 2, "turn 1 score 0 game dice 560000 rows 1 rows 5 + + - +"},
           {"Give back", 0, "turn 1 score 0 game dice 560010 rows 2 rows 3 - + - -",
-           "single one, 100; single five, 50 | three fives, 500; separator; TURN TOTAL 500"},
+           "single one, 100; single five, 50 | three fives, 500; ; TURN TOTAL 500"},
           {"double-click", 1, "turn 1 score 0 game dice 060010 rows 1 rows 5 + + - -"},
           {"double-click kept", 2, "turn 1 score 0 game dice 560010 rows 2 rows 3 - + - -"},
           {"Ctrl+E", 0, "turn 2 score 500 game dice 777777 rows 0 rows 0 + - - -"}}},
@@ -242,8 +242,9 @@ TEST_F(PlayTest, AGamePlayedWithTheMouseAloneEntersTheHighScoreTable) {
     EXPECT_EQ(seen, QStringList({QStringLiteral("High Score!"), table}));
 }
 
-// The board's children in reading order: the controls, then the dice and status readouts.
-TEST_F(PlayTest, ScreenReaderHearsControlsRowsDiceAndStatus) {
+// The board's children in reading order: the controls, then the dice and status readouts
+// and the news of the latest move.
+TEST_F(PlayTest, ScreenReaderHearsControlsRowsDiceStatusAndNews) {
     const auto readouts = [this] { return Spoken(&frame->Board()).mid(6); };
     EXPECT_EQ(Spoken(&frame->Board()).first(6),
               QStringList(
@@ -252,10 +253,13 @@ TEST_F(PlayTest, ScreenReaderHearsControlsRowsDiceAndStatus) {
     const QString notRolled =
         "Dice: not rolled, not rolled, not rolled, not rolled, not rolled, not rolled";
     Press(Qt::Key_F2);
-    EXPECT_EQ(readouts(), QStringList({notRolled, "Turn 1, Score 0"}));
+    EXPECT_EQ(readouts(),
+              QStringList({notRolled, "Turn 1, Score 0", "New game. Turn 1, score 0."}));
     std::srand(86);  // 1 2 5 5 5 2
     Click("Roll");
-    EXPECT_EQ(readouts(), QStringList({"Dice: 1, 2, 5, 5, 5, 2", "Turn 1, Score 0"}));
+    EXPECT_EQ(readouts(), QStringList({"Dice: 1, 2, 5, 5, 5, 2", "Turn 1, Score 0",
+                                       "Rolled 1, 2, 5, 5, 5, 2. 5 options, first three fives, "
+                                       "500."}));
     EXPECT_EQ(Spoken(&List(false)),
               QStringList({"three fives, 500", "single one, 100", "single five, 50",
                            "single five, 50", "single five, 50"}));
@@ -263,12 +267,19 @@ TEST_F(PlayTest, ScreenReaderHearsControlsRowsDiceAndStatus) {
     ClickRow(List(false), 0);
     Click("Take");
     EXPECT_EQ(readouts(),
-              QStringList({"Dice: 1, 2, set aside, set aside, set aside, 2", "Turn 1, Score 0"}));
+              QStringList({"Dice: 1, 2, set aside, set aside, set aside, 2", "Turn 1, Score 0",
+                           "Took three fives, 500. Turn total 500, End Turn can bank. 1 option "
+                           "left: single one, 100."}));
     EXPECT_EQ(Spoken(&List(false)), QStringList({"single one, 100"}));
-    EXPECT_EQ(Spoken(&List(true)),
-              QStringList({"three fives, 500", "separator", "TURN TOTAL 500"}));
+    EXPECT_EQ(Spoken(&List(true)), QStringList({"three fives, 500", "", "TURN TOTAL 500"}));
+    // Only the combination counts as an item of the tally.
+    QAccessibleInterface* tally = QAccessible::queryAccessibleInterface(&List(true));
+    EXPECT_EQ(tally->child(0)->role(), QAccessible::ListItem);
+    EXPECT_EQ(tally->child(1)->role(), QAccessible::Separator);
+    EXPECT_EQ(tally->child(2)->role(), QAccessible::StaticText);
     Click("End Turn");
-    EXPECT_EQ(readouts(), QStringList({notRolled, "Turn 2, Score 500"}));
+    EXPECT_EQ(readouts(), QStringList({notRolled, "Turn 2, Score 500",
+                                       "Banked 500. Score 500. Turn 2, Ctrl+R rolls."}));
     EXPECT_EQ(Spoken(&List(true)), QStringList());
 }
 
