@@ -4,6 +4,9 @@
 # starting the game and finding its window, reading its title screen, closing it through
 # its menu, and reading the registry. Sourced by the tests in this folder.
 
+# shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../e2e/screen.sh"
+
 fail() {
     echo "FAIL: $*" >&2
     for log in "${tmp:-/nonexistent}"/*.log; do
@@ -22,7 +25,7 @@ on_virtual_display() {
         touch "$VORPIN_WINE_STARTED"
         return
     fi
-    for tool in xvfb-run xauth xdotool import convert wine wineboot wineserver; do
+    for tool in xvfb-run xauth xdotool import convert wine wineboot wineserver tesseract sqlite3; do
         command -v "$tool" >/dev/null || fail "$tool is not installed (see scripts/build-windows)"
     done
     local started attempt status
@@ -39,6 +42,16 @@ on_virtual_display() {
     done
     rm -rf "$started"
     fail "xvfb-run could not start a virtual display"
+}
+
+# begin_test SCRIPT FILE: checks that FILE (the executable or installer under test) is
+# there, then runs SCRIPT again on a virtual display in a fresh Wine prefix.
+begin_test() {
+    if [ $# -ne 2 ] || [ ! -f "$2" ]; then
+        fail "usage: ${1##*/} FILE, the program or installer under test${2:+ ($2 is none)}"
+    fi
+    on_virtual_display "$1" "$(realpath "$2")"
+    new_prefix
 }
 
 # wait_until SECONDS PROBLEM COMMAND...: runs COMMAND until it succeeds, failing with
@@ -86,9 +99,63 @@ window_shows() {
     [ -n "$window" ]
 }
 
-# shot NAME: the game's window as it shows now, in $tmp/NAME.png.
+# shot NAME [WINDOW]: the game's window (or WINDOW) as it shows now, in $tmp/NAME.png.
 shot() {
-    import -window "$window" "$tmp/$1.png"
+    import -window "${2:-$window}" "$tmp/$1.png"
+}
+
+# keep_shot NAME FILE: when VORPIN_WINDOWS_SHOTS names a folder, keeps the shot NAME
+# there as FILE.
+keep_shot() {
+    [ -z "${VORPIN_WINDOWS_SHOTS:-}" ] || cp "$tmp/$1.png" "$VORPIN_WINDOWS_SHOTS/$2"
+}
+
+# read_text NAME WINDOW: the text in WINDOW as optical character recognition reads it
+# from a shot enlarged three times (kept as $tmp/NAME.png).
+read_text() {
+    shot "$1" "$2"
+    convert "$tmp/$1.png" -colorspace Gray -resize 300% "$tmp/$1-large.png"
+    tesseract "$tmp/$1-large.png" - --psm 6 2>/dev/null
+}
+
+# shown_window TITLE: the game's visible window titled TITLE, in $shown.
+shown_window() {
+    game_runs || fail "Vorpin exited while a window \"$1\" was awaited"
+    shown=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$shown" ]
+}
+
+focus_game() {
+    timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
+}
+
+# start_playing: F2 starts a game; the board turns the colour of a button face.
+start_playing() {
+    focus_game
+    xdotool key F2
+    wait_until 10 "the board stayed white after F2" board_in_play
+}
+
+# open_coach: starts the game, checks its title screen, starts playing and opens the Coach
+# with F3, in $coach.
+open_coach() {
+    start_game "$1"
+    check_title_screen
+    start_playing
+    xdotool key F3
+    wait_until 20 "F3 opened no Coach" shown_window Coach
+    # shellcheck disable=SC2034  # for the tests that read the Coach
+    coach=$shown
+}
+
+board_in_play() {
+    shot game
+    [ "$(colour "$tmp/game.png" $((board_x + 230)) $((board_y + 300)))" != "255 255 255" ]
+}
+
+# appdata: the Unix path of the Wine user's %APPDATA% folder.
+appdata() {
+    winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')" 2>/dev/null
 }
 
 white='r == 255 && g == 255 && b == 255'
@@ -167,7 +234,7 @@ game_exited() {
 # status 0 within 30 s.
 close_through_menu() {
     local before
-    timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
+    focus_game
     before=$(visible_windows)
     xdotool key alt+g
     wait_until 10 "the Game menu did not open with Alt+G" more_windows_than "$before"
