@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "CoachWindow.h"
 #include "GameBoard.h"
@@ -18,6 +20,19 @@ namespace vorpin {
 namespace {
 
 const QString kCoach = QStringLiteral("Coach");
+
+// Centred over `over` but kept on its screen: a window whose top runs off the screen
+// cannot be moved back by its title bar, and Windows does not move it back by itself.
+QPoint CentredOnScreen(const QWidget& window, const QWidget& over) {
+    QRect placed(QPoint(), window.size());
+    placed.moveCenter(over.frameGeometry().center());
+    const QRect screen = over.screen()->availableGeometry();
+    placed.moveRight(std::min(placed.right(), screen.right()));
+    placed.moveBottom(std::min(placed.bottom(), screen.bottom()));
+    placed.moveLeft(std::max(placed.left(), screen.left()));
+    placed.moveTop(std::max(placed.top(), screen.top()));
+    return placed.topLeft();
+}
 
 }  // namespace
 
@@ -115,6 +130,7 @@ void CoachDesk::SaveCoachPlace() const {
 void CoachDesk::ShowStatistics() {
     if (statistics == nullptr) {
         statistics = new StatisticsWindow(History(), strategy, &frame);
+        statistics->move(CentredOnScreen(*statistics, frame));
     }
     statistics->show();
     statistics->raise();

@@ -15,30 +15,44 @@ open_coach "$1"
 
 # Enter on the game's high-score windows that have come up: the name, then the table.
 answer() {
-    local title
+    local title answered=1
     for title in "High Score!" VORPIN; do
         if shown_window "$title"; then
             xdotool windowfocus --sync "$shown" key Return sleep 0.3
+            answered=0
         fi
+    done
+    return $answered
+}
+# answer_all: answers the high-score windows until none has come up for two seconds.
+answer_all() {
+    local quiet=0
+    while [ "$quiet" -lt 4 ]; do
+        if answer; then quiet=0; else quiet=$((quiet + 1)); fi
+        sleep 0.5
     done
 }
 # play_game: rolls, takes the first option and banks until the Coach shows its review.
 play_game() {
     for _ in $(seq 600); do
         shown_window "Coach - game review" && return
-        answer
+        answer || true
         focus_game
         xdotool key ctrl+r sleep 0.3 key Down sleep 0.1 key Return sleep 0.2 key ctrl+e sleep 0.3
     done
     fail "no end of the game after 600 rounds"
 }
 play_game
+answer_all
 # A second game gives the chart of the last games a line from one game to the next.
-answer
-start_playing
-wait_until 20 "F2 did not start a new game for the Coach" shown_window Coach
+new_game() {
+    focus_game
+    xdotool key F2 sleep 0.5
+    shown_window Coach
+}
+wait_until 20 "F2 did not start a new game for the Coach" new_game
 play_game
-answer
+answer_all
 
 history="$(appdata)/Tarnwick/Vorpin/history.sqlite"
 [ -f "$history" ] || fail "no $history"
@@ -54,13 +68,16 @@ read -r games score <<<"$(query 'SELECT count(*), min(score) FROM games' | tr '|
 
 # View > Statistics: the charts side by side under the figures; each chart's upper part,
 # clear of its legend, holds both series' colours (strongly coloured pixels).
-focus_game
-before=$(visible_windows)
-xdotool key alt+v
-wait_until 10 "the View menu did not open with Alt+V" more_windows_than "$before"
+open_menu v
 xdotool key s
 wait_until 20 "View > Statistics opened no window" shown_window Statistics
 statistics=$shown
+# On the screen, title bar included, even though centred over the game it would not be.
+eval "$(xdotool getwindowgeometry --shell "$statistics" | sed 's/^/statistics_/')"
+# shellcheck disable=SC2154  # set by the eval line above
+if [ "$statistics_X" -lt 0 ] || [ "$statistics_Y" -lt 0 ]; then
+    fail "Statistics opened off the screen, at ($statistics_X, $statistics_Y)"
+fi
 sleep 2
 shot statistics "$statistics"
 keep_shot statistics windows-statistics.png
@@ -74,5 +91,9 @@ for half in 0 1; do
     [ "$drawn" -ge 150 ] || fail "chart $((half + 1)) of Statistics has $drawn coloured pixels"
 done
 
+# Alt+F4 closes Statistics, and the game then closes through its menu.
+xdotool windowfocus --sync "$statistics" key alt+F4
+statistics_closed() { ! shown_window Statistics; }
+wait_until 10 "Alt+F4 did not close Statistics" statistics_closed
 close_through_menu
 echo "PASS: two games played by keys are in history.sqlite, and Statistics draws both charts"
