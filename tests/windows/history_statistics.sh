@@ -24,10 +24,10 @@ answer() {
     done
     return $answered
 }
-# answer_all: answers the high-score windows until none has come up for two seconds.
+# answer_all: answers the high-score windows until none has come up for four seconds.
 answer_all() {
     local quiet=0
-    while [ "$quiet" -lt 4 ]; do
+    while [ "$quiet" -lt 8 ]; do
         if answer; then quiet=0; else quiet=$((quiet + 1)); fi
         sleep 0.5
     done
@@ -46,6 +46,7 @@ play_game
 answer_all
 # A second game gives the chart of the last games a line from one game to the next.
 new_game() {
+    answer || true
     focus_game
     xdotool key F2 sleep 0.5
     shown_window Coach

@@ -9,6 +9,10 @@
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        echo "--- windows shown:" >&2
+        xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sort | uniq -c >&2 || true
+    fi
     for log in "${tmp:-/nonexistent}"/*.log; do
         if [ -s "$log" ]; then
             echo "--- ${log##*/}:" >&2
@@ -125,7 +129,13 @@ shown_window() {
     [ -n "$shown" ]
 }
 
+# focus_game: makes the game's window the active one, with a click on the empty right end
+# of its menu bar (Wine may not take the X input focus alone as activation after another
+# of the game's windows has closed).
 focus_game() {
+    local width
+    width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
+    xdotool mousemove --window "$window" $((width - 6)) 8 click 1
     timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
 }
 
