@@ -31,7 +31,8 @@ wait_until 30 "the Coach gives no 10.644 expected turns for a new game" coach_ex
 
 # After a roll: rows under "What you can do now", the first marked best, then the others
 # with more expected turns, each costing its turns less the best's. A roll without points
-# has none; Ctrl+R then starts the next turn and rolls again.
+# has none, and Ctrl+R starts the next turn; a roll with one is played on (Down and Enter
+# take it) until a roll offers two or more.
 alternatives() {
     sed -n '/What you can do now/,/Your decisions/p' "$tmp/coach-text.log" | sed '1d;$d' |
         grep -E '[0-9]+\.[0-9]{3}' || true
@@ -41,7 +42,14 @@ roll_has_alternatives() {
     xdotool key ctrl+r
     sleep 1
     read_text coach "$coach" >"$tmp/coach-text.log"
-    [ "$(alternatives | wc -l)" -ge 2 ]
+    case $(alternatives | wc -l) in
+        0) return 1 ;;
+        1)
+            focus_game
+            xdotool key Down sleep 0.2 key Return sleep 0.5
+            return 1
+            ;;
+    esac
 }
 wait_until 90 "no roll gave the Coach two things to do" roll_has_alternatives
 alternatives | awk '
