@@ -6,17 +6,9 @@
 # keeps its records under its own name.
 # usage: damaged_registry.sh <Vorpin.exe>
 set -eu
-here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=wine.sh
-. "$here/wine.sh"
-# shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
-. "$here/../e2e/screen.sh"
-
-if [ $# -ne 1 ] || [ ! -f "$1" ]; then
-    fail "usage: $0 <Vorpin.exe>"
-fi
-on_virtual_display "$0" "$(realpath "$1")"
-new_prefix
+. "$(dirname "$(realpath "$0")")/wine.sh"
+begin_test "$0" "$@"
 
 cat >"$tmp/damaged.reg" <<'REG'
 Windows Registry Editor Version 5.00

@@ -5,17 +5,9 @@
 # uninstaller removes the program and leaves the player's records in the registry.
 # usage: installer.sh <Vorpin-<version>-setup.exe>
 set -eu
-here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=wine.sh
-. "$here/wine.sh"
-# shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
-. "$here/../e2e/screen.sh"
-
-if [ $# -ne 1 ] || [ ! -f "$1" ]; then
-    fail "usage: $0 <setup.exe>"
-fi
-on_virtual_display "$0" "$(realpath "$1")"
-new_prefix
+. "$(dirname "$(realpath "$0")")/wine.sh"
+begin_test "$0" "$@"
 
 wine "$1" /S >"$tmp/setup.log" 2>&1 || fail "the installer failed"
 wineserver -w

@@ -5,29 +5,15 @@
 # registry with their types and first-run defaults (none before the close).
 # usage: play_and_registry.sh <Vorpin.exe>
 set -eu
-here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=wine.sh
-. "$here/wine.sh"
-# shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
-. "$here/../e2e/screen.sh"
-
-if [ $# -ne 1 ] || [ ! -f "$1" ]; then
-    fail "usage: $0 <Vorpin.exe>"
-fi
-on_virtual_display "$0" "$(realpath "$1")"
-new_prefix
+. "$(dirname "$(realpath "$0")")/wine.sh"
+begin_test "$0" "$@"
 
 start_game "$1"
 check_title_screen
 
-# F2 starts a game: the board turns the colour of a button face; Ctrl+R rolls.
-timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
-xdotool key F2
-game_shows() {
-    shot game
-    [ "$(colour "$tmp/game.png" $((board_x + 230)) $((board_y + 300)))" != "255 255 255" ]
-}
-wait_until 10 "the board stayed white after F2" game_shows
+keep_shot title windows-title-screen.png
+start_playing
 # Ctrl+R throws the six fresh dice: their pips show in the row of dice at the top.
 dice_pips() {
     count "$tmp/$1.png" $((board_x + 8)) $((board_y + 8)) 274 39 'r < 100 && g < 100 && b < 100'

@@ -4,8 +4,15 @@
 # starting the game and finding its window, reading its title screen, closing it through
 # its menu, and reading the registry. Sourced by the tests in this folder.
 
+# shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../e2e/screen.sh"
+
 fail() {
     echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        echo "--- windows shown:" >&2
+        xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sort | uniq -c >&2 || true
+    fi
     for log in "${tmp:-/nonexistent}"/*.log; do
         if [ -s "$log" ]; then
             echo "--- ${log##*/}:" >&2
@@ -22,7 +29,7 @@ on_virtual_display() {
         touch "$VORPIN_WINE_STARTED"
         return
     fi
-    for tool in xvfb-run xauth xdotool import convert wine wineboot wineserver; do
+    for tool in xvfb-run xauth xdotool import convert wine wineboot wineserver tesseract sqlite3; do
         command -v "$tool" >/dev/null || fail "$tool is not installed (see scripts/build-windows)"
     done
     local started attempt status
@@ -30,7 +37,7 @@ on_virtual_display() {
     for attempt in 1 2 3; do
         status=0
         VORPIN_WINE_STARTED=$started/started \
-            xvfb-run -a -s "-screen 0 1024x768x24" "$(realpath "$1")" "${@:2}" || status=$?
+            xvfb-run -a -s "-screen 0 1280x1024x24" "$(realpath "$1")" "${@:2}" || status=$?
         if [ "$status" -eq 0 ] || [ -e "$started/started" ]; then
             rm -rf "$started"
             exit "$status"
@@ -39,6 +46,16 @@ on_virtual_display() {
     done
     rm -rf "$started"
     fail "xvfb-run could not start a virtual display"
+}
+
+# begin_test SCRIPT FILE: checks that FILE (the executable or installer under test) is
+# there, then runs SCRIPT again on a virtual display in a fresh Wine prefix.
+begin_test() {
+    if [ $# -ne 2 ] || [ ! -f "$2" ]; then
+        fail "usage: ${1##*/} FILE, the program or installer under test${2:+ ($2 is none)}"
+    fi
+    on_virtual_display "$1" "$(realpath "$2")"
+    new_prefix
 }
 
 # wait_until SECONDS PROBLEM COMMAND...: runs COMMAND until it succeeds, failing with
@@ -86,9 +103,69 @@ window_shows() {
     [ -n "$window" ]
 }
 
-# shot NAME: the game's window as it shows now, in $tmp/NAME.png.
+# shot NAME [WINDOW]: the game's window (or WINDOW) as it shows now, in $tmp/NAME.png.
 shot() {
-    import -window "$window" "$tmp/$1.png"
+    import -window "${2:-$window}" "$tmp/$1.png"
+}
+
+# keep_shot NAME FILE: when VORPIN_WINDOWS_SHOTS names a folder, keeps the shot NAME
+# there as FILE.
+keep_shot() {
+    [ -z "${VORPIN_WINDOWS_SHOTS:-}" ] || cp "$tmp/$1.png" "$VORPIN_WINDOWS_SHOTS/$2"
+}
+
+# read_text NAME WINDOW: the text in WINDOW as optical character recognition reads it
+# from a shot enlarged three times (kept as $tmp/NAME.png).
+read_text() {
+    shot "$1" "$2"
+    convert "$tmp/$1.png" -colorspace Gray -resize 300% "$tmp/$1-large.png"
+    tesseract "$tmp/$1-large.png" - --psm 6 2>/dev/null
+}
+
+# shown_window TITLE: the game's visible window titled TITLE, in $shown.
+shown_window() {
+    game_runs || fail "Vorpin exited while a window \"$1\" was awaited"
+    shown=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$shown" ]
+}
+
+# focus_game: makes the game's window the active one, with a click on the empty right end
+# of its menu bar (Wine may not take the X input focus alone as activation after another
+# of the game's windows has closed).
+focus_game() {
+    local width
+    width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
+    xdotool mousemove --window "$window" $((width - 6)) 8 click 1
+    timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
+}
+
+# start_playing: F2 starts a game; the board turns the colour of a button face.
+start_playing() {
+    focus_game
+    xdotool key F2
+    wait_until 10 "the board stayed white after F2" board_in_play
+}
+
+# open_coach: starts the game, checks its title screen, starts playing and opens the Coach
+# with F3, in $coach.
+open_coach() {
+    start_game "$1"
+    check_title_screen
+    start_playing
+    xdotool key F3
+    wait_until 20 "F3 opened no Coach" shown_window Coach
+    # shellcheck disable=SC2034  # for the tests that read the Coach
+    coach=$shown
+}
+
+board_in_play() {
+    shot game
+    [ "$(colour "$tmp/game.png" $((board_x + 230)) $((board_y + 300)))" != "255 255 255" ]
+}
+
+# appdata: the Unix path of the Wine user's %APPDATA% folder.
+appdata() {
+    winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')" 2>/dev/null
 }
 
 white='r == 255 && g == 255 && b == 255'
@@ -163,14 +240,30 @@ game_exited() {
     ! game_runs
 }
 
+# open_menu LETTER: opens a menu of the game's window with Alt+LETTER. While Wine is still
+# handing the focus back from a closed window, the key may go nowhere: then it is pressed
+# again, up to five times.
+open_menu() {
+    local before attempt deadline
+    for attempt in 1 2 3 4 5; do
+        focus_game
+        before=$(visible_windows)
+        xdotool key "alt+$1"
+        deadline=$((SECONDS + 3))
+        while [ "$SECONDS" -lt "$deadline" ]; do
+            more_windows_than "$before" && return
+            sleep 0.2
+        done
+        echo "Alt+$1 opened no menu (attempt $attempt)" >&2
+        xdotool key Escape
+    done
+    fail "Alt+$1 opened no menu"
+}
+
 # close_through_menu: Game > Exit with the keyboard (Alt+G, x); the game must end with
 # status 0 within 30 s.
 close_through_menu() {
-    local before
-    timeout 5 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
-    before=$(visible_windows)
-    xdotool key alt+g
-    wait_until 10 "the Game menu did not open with Alt+G" more_windows_than "$before"
+    open_menu g
     xdotool key x
     wait_until 30 "Vorpin still runs 30 s after Game > Exit" game_exited
     local status=0
