@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -141,9 +142,10 @@ void FitOnScreen(QWidget& window, const QWidget& anchor) {
 
 // Runs the window's own handling of a show first (a message box only takes its size
 // there), then fits it on the screen, all before it appears. Until the window manager
-// has put its frame around it, the frame is guessed from the anchor's; the first move
-// after that, with the frame known, fits it again. Shows the window system sends, as
-// when a minimised window comes back, are left alone, and so are the player's moves.
+// has put its frame around it, the frame is guessed from the anchor's; each move in the
+// first second, with the frame known, fits it again (a window wholly on a screen stays
+// where it is). Shows the window system sends, as when a minimised window comes back,
+// are left alone, and so are the player's moves after that first second.
 class ScreenKeeper final : public QObject {
 public:
     ScreenKeeper(QWidget& window, const QWidget& anchor) : QObject(&window), anchor(&anchor) {
@@ -160,17 +162,21 @@ public:
             QCoreApplication::sendEvent(&window, event);
             window.installEventFilter(this);
             FitOnScreen(window, *anchor);
-            settling = !FrameKnown(window);  // shown before: fitted with its own frame
+            // For a moment after the window appears the window manager may still frame it
+            // and move it where it likes; each move until then is checked again.
+            settling = true;
+            QTimer::singleShot(kSettleMs, this, [this] { settling = false; });
             return true;
         }
         if (event->type() == QEvent::Move && settling && window.isVisible() && FrameKnown(window)) {
-            settling = false;
             FitOnScreen(window, *anchor);
         }
         return false;
     }
 
 private:
+    static constexpr int kSettleMs = 1000;
+
     static bool FrameKnown(const QWidget& window) {
         return window.windowHandle() != nullptr && !window.windowHandle()->frameMargins().isNull();
     }

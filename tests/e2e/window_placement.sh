@@ -28,16 +28,23 @@ fresh_profile "$tmp"
 export XDG_DATA_HOME=$tmp/data
 start_openbox "$tmp"
 
-# on_screen NAME: the visible window titled NAME has its whole frame on the screen.
+# frame_inside: the frame of window $found lies wholly on the screen; its place in $placed.
+frame_inside() {
+    local x y w h
+    read -r x y w h <<<"$(frame_geometry "$found")"
+    placed="${w}x$h at ($x,$y)"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$width" ] && [ $((y + h)) -le "$height" ]
+}
+# on_screen NAME: the visible window titled NAME has its whole frame on the screen once
+# the window manager has settled it (on a loaded machine that may take a moment).
 on_screen() {
     wait_until 10 "no window \"$1\"" visible_window "$1"
-    local x y w h
-    sleep 0.3  # let the window manager settle it
-    read -r x y w h <<<"$(frame_geometry "$found")"
-    if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$width" ] ||
-        [ $((y + h)) -gt "$height" ]; then
-        fail "the frame of \"$1\", ${w}x$h at ($x,$y), is not wholly on the ${width}x$height screen"
-    fi
+    placed=""
+    for _ in $(seq 50); do
+        sleep 0.2
+        frame_inside && return
+    done
+    fail "the frame of \"$1\", $placed, is not wholly on the ${width}x$height screen"
 }
 menu_item() {
     xdotool windowactivate --sync "$window"
