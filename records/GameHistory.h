@@ -89,6 +89,9 @@ public:
     // The review of game `id` with its decisions, in the order they were made.
     std::optional<strategy::GameReview> Review(qint64 id);
 
+    // One line on standard error about the history's file: its name, then `what`.
+    void Complain(const QString& what) const;
+
 private:
     using Outcome = HistoryConnection::Outcome;
 
@@ -99,7 +102,6 @@ private:
     void KeepWaitingInFile();
     HistoryConnection& Reader();
     std::vector<RecordedGame> SelectGames(const QString& sql, const QVariantList& values);
-    void Complain(const QString& what) const;
 
     QString path;
     int busyTimeoutMs;

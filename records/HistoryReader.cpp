@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryReader.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
-#include <cstdio>
 
 namespace vorpin {
 
@@ -35,9 +33,7 @@ HistoryConnection* HistoryReader::Open() {
 }
 
 bool HistoryReader::Complain(const QString& what, const QString& why) const {
-    std::fprintf(stderr, "Vorpin: the game history %s could not be %s: %s\n",
-                 qPrintable(QDir::toNativeSeparators(history.Path())), qPrintable(what),
-                 qPrintable(why));
+    history.Complain(QStringLiteral("could not be ") + what + QStringLiteral(": ") + why);
     return false;
 }
 

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PracticeStore.h"
 
-#include <QDir>
 #include <QVariant>
-#include <cstdio>
 
 #include "GameRows.h"
 #include "Habits.h"
@@ -103,9 +101,8 @@ bool PracticeStore::WriteWaiting(const char* what) {
         why = QStringLiteral("is in use by another program");
     }
     if (outcome != Outcome::Done) {
-        std::fprintf(stderr, "Vorpin: the game history %s %s: %s (%d waiting)\n",
-                     qPrintable(QDir::toNativeSeparators(history.Path())), what, qPrintable(why),
-                     Waiting());
+        history.Complain(QLatin1String(what) + QStringLiteral(": ") + why +
+                         QStringLiteral(" (%1 waiting)").arg(Waiting()));
         return false;
     }
     waiting.clear();
