@@ -2,6 +2,7 @@
 #include "CoachDesk.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -10,6 +11,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "CoachWindow.h"
 #include "GameBoard.h"
@@ -49,6 +54,7 @@ CoachDesk::CoachDesk(QMainWindow& frame, GameBoard& board)
     connect(coachAction, &QAction::toggled, this, &CoachDesk::ShowCoach);
     connect(statisticsAction, &QAction::triggered, this, &CoachDesk::ShowStatistics);
     frame.addAction(coachAction);  // F3 works whatever has the focus
+    AddWindowKeys();
     board.SetPlayObserver(this);
     saveSoon.setSingleShot(true);
     saveSoon.setInterval(kRestMs);
@@ -110,6 +116,34 @@ void CoachDesk::PrepareAhead() {
             // The command that needs them makes them again and meets the fault itself.
         }
     });
+}
+
+// F6 and Shift+F6, from whichever of the game's windows has the keys: the usual keys
+// for moving among the parts of a program, and the way into the Coach, which opens
+// beside the board without taking the keys from it.
+void CoachDesk::AddWindowKeys() {
+    for (const auto& [key, step] : {std::pair{QKeySequence(Qt::Key_F6), 1},
+                                    std::pair{QKeySequence(Qt::SHIFT | Qt::Key_F6), -1}}) {
+        auto* move = new QAction(&frame);
+        move->setShortcut(key);
+        move->setShortcutContext(Qt::ApplicationShortcut);
+        connect(move, &QAction::triggered, this, [this, step] { MoveToWindow(step); });
+        frame.addAction(move);
+    }
+}
+
+void CoachDesk::MoveToWindow(int step) {
+    std::vector<QWidget*> open;
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&frame, coachWindow, statistics, habits, practice}) {
+        if (window != nullptr && window->isVisible()) {
+            open.push_back(window);
+        }
+    }
+    const auto active = std::find(open.begin(), open.end(), QApplication::activeWindow());
+    const auto from = active == open.end() ? 0 : active - open.begin();
+    const auto count = static_cast<std::ptrdiff_t>(open.size());
+    Bring(open[static_cast<std::size_t>(((from + step) % count + count) % count)]);
 }
 
 void CoachDesk::AddViewItems(QMenu& view) {

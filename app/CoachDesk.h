@@ -49,6 +49,9 @@ public:
     void ShowStatistics();
     void ShowHabits();
     void ShowPractice();
+    // Gives the keys to the next open window of the game (`step` 1) or the one before
+    // (-1): the board, the Coach, Statistics, Habits and Practice, in that order, round.
+    void MoveToWindow(int step);
 
     // Whether the scoring table and the solution are there, so that no command waits.
     bool Prepared() const { return prepared.load(std::memory_order_acquire); }
@@ -65,6 +68,7 @@ protected:
 
 private:
     CoachWindow& MakeCoachWindow();
+    void AddWindowKeys();
     void SaveCoachPlace();
     void PrepareAhead();
 

@@ -3,10 +3,10 @@
 
 #include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "NameField.h"
 #include "WindowPlacement.h"
 
 namespace vorpin {
@@ -49,7 +49,7 @@ QString FirstCharacters(const QString& text, int length) {
 HighScoreNameDialog::HighScoreNameDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      nameEdit(new QLineEdit(this)) {
+      nameEdit(new NameField(this)) {
     setWindowTitle(QStringLiteral("High Score!"));
     if (QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))) {
         setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -72,8 +72,7 @@ void HighScoreNameDialog::LayOut() {
 }
 
 int HighScoreNameDialog::DoModal() {
-    nameEdit->setText(playerName);
-    nameEdit->selectAll();
+    nameEdit->OfferName(playerName);
     nameEdit->setFocus();
     return exec() == QDialog::Accepted ? IdOk : IdCancel;
 }

@@ -6,9 +6,9 @@
 
 #include "GameRecords.h"
 
-class QLineEdit;
-
 namespace vorpin {
+
+class NameField;
 
 // "High Score!": asks the player for a name, offering the last one. OK keeps at most
 // the first 24 characters; Escape and the close box cancel.
@@ -30,7 +30,7 @@ public:
 private:
     void LayOut();
 
-    QLineEdit* nameEdit;
+    NameField* nameEdit;
 };
 
 // Asks through the dialog, owned by the given window.

@@ -298,6 +298,9 @@ void BoardList::keyPressEvent(QKeyEvent* event) {
         if (firstMove && currentRow() >= 0 && RowSelectable(currentRow())) {
             SelectCurrentRow();
             viewport()->update();
+            if (move) {
+                emit rowSelectedInPlace(currentRow());
+            }
             return;
         }
         if (space) {

@@ -62,6 +62,9 @@ signals:
     void playerSelectionChanged();
     // The player double-clicked a row, or pressed Enter or Space on the selected one.
     void playerActivated();
+    // The first arrow key selected the current row where it was: no row became current,
+    // so nothing tells a screen reader of it unless the board does.
+    void rowSelectedInPlace(int row);
 
 protected:
     // What a row's look depends on besides its state and size; a change draws it anew.

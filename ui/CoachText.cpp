@@ -38,12 +38,27 @@ QString DiceText(const DiceSet& dice) {
     return faces.join(u' ');
 }
 
+QString DiceWords(const DiceSet& dice) {
+    QStringList faces;
+    for (const auto value : dice) {
+        if (value >= 1 && value <= 6) {
+            faces << QString::number(value);
+        }
+    }
+    const auto aside = kDiceCount - faces.size();
+    if (faces.isEmpty()) {
+        return QStringLiteral("all set aside");
+    }
+    return aside == 0 ? faces.join(u' ')
+                      : QStringLiteral("%1, %2 set aside").arg(faces.join(u' ')).arg(aside);
+}
+
 QString PositionText(const strategy::Decision& decision) {
     return QStringLiteral("Turn %1, banked %2, turn total %3, dice %4")
         .arg(decision.turn)
         .arg(decision.position.banked)
         .arg(decision.position.turnTotal)
-        .arg(DiceText(decision.position.dice));
+        .arg(DiceWords(decision.position.dice));
 }
 
 QString MoveText(const strategy::Move& move) {
@@ -56,13 +71,12 @@ QString CostText(double cost) {
         .arg(QLatin1String(strategy::MarkName(strategy::MarkOf(cost))));
 }
 
+// Paragraphs and line breaks, not tables: a screen reader reads a table's text with the
+// characters that mark its cells.
 QString ReviewHtml(const strategy::GameReview& review) {
     QString html = QStringLiteral(
-                       "<h3>Game review</h3><table cellspacing=0 cellpadding=4>"
-                       "<tr><td>Turns taken</td><td align=right>%1</td></tr>"
-                       "<tr><td>Expected with best play</td><td align=right>%2</td></tr>"
-                       "<tr><td>Skill cost</td><td align=right>%3</td></tr>"
-                       "<tr><td>Luck</td><td align=right>%4</td></tr></table>")
+                       "<h3>Game review</h3><p>Turns taken: %1<br>Expected with best play: "
+                       "%2<br>Skill cost: %3<br>Luck: %4</p>")
                        .arg(review.turns)
                        .arg(review.expected, 0, 'f', 3)
                        .arg(review.skillCost, 0, 'f', 3)
@@ -76,16 +90,19 @@ QString ReviewHtml(const strategy::GameReview& review) {
     if (costliest.empty() || costliest.front().cost == 0) {
         return html + QStringLiteral("<p>Every decision was the best one.</p>");
     }
-    html += QStringLiteral("<p><b>Costliest decisions</b></p><ol>");
+    html += QStringLiteral("<p><b>Costliest decisions</b></p>");
+    int place = 0;
     for (const strategy::Decision& decision : costliest) {
         if (decision.cost == 0) {
             break;
         }
-        html += QStringLiteral("<li>%1<br>done: %2; best: %3<br>cost %4</li>")
-                    .arg(PositionText(decision).toHtmlEscaped(), MoveText(decision.done),
-                         MoveText(decision.best), CostText(decision.cost));
+        html += QStringLiteral("<p>%1. %2<br>Done: %3; best: %4<br>Cost %5</p>")
+                    .arg(++place)
+                    .arg(PositionText(decision).toHtmlEscaped(),
+                         MoveText(decision.done).toHtmlEscaped(),
+                         MoveText(decision.best).toHtmlEscaped(), CostText(decision.cost));
     }
-    return html + QStringLiteral("</ol>");
+    return html;
 }
 
 }  // namespace vorpin

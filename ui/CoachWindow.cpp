@@ -11,6 +11,7 @@
 
 #include "Announcer.h"
 #include "CoachText.h"
+#include "ReviewDialog.h"
 
 namespace vorpin {
 namespace {
@@ -42,7 +43,7 @@ CoachWindow::CoachWindow(const strategy::GameCoach& coach, QWidget* parent)
       decisions(
           Table({QStringLiteral("Your decisions"), QStringLiteral("Best"), QStringLiteral("Cost")},
                 this)),
-      review(new QTextBrowser(this)),
+      review(ReviewPage(this)),
       announcer(new Announcer(this)) {
     setWindowTitle(QStringLiteral("Coach"));
     setObjectName(QStringLiteral("Coach"));

@@ -17,7 +17,7 @@ DiceRow::DiceRow(QColor diceColour, QWidget* parent) : QWidget(parent) {
 
 void DiceRow::SetDice(const DiceSet& shown) {
     dice = shown;
-    setAccessibleName(QStringLiteral("Dice %1").arg(DiceText(dice)));
+    setAccessibleName(QStringLiteral("Dice %1").arg(DiceWords(dice)));
     update();
 }
 

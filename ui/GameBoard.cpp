@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "Announcer.h"
 #include "BoardButton.h"
@@ -143,6 +144,11 @@ void GameBoard::ConnectControls() {
             [this] { controller.OnTallySelChange(); });
     connect(tallyList, &BoardList::playerActivated, this,
             [this] { Play(PlayerCommand::GiveBack, [this] { controller.OnTallyDblClk(); }); });
+    for (BoardList* list : std::initializer_list<BoardList*>{optionsList, tallyList}) {
+        connect(list, &BoardList::rowSelectedInPlace, this, [this, list](int row) {
+            announcer->Say(QStringLiteral("Selected %1.").arg(list->RowText(row)));
+        });
+    }
 }
 
 // The names and descriptions that do not change; the buttons' descriptions name their

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecordedGamesModel.h"
 
+#include <algorithm>
+
 #include "GameHistory.h"
 
 namespace vorpin {
@@ -45,6 +47,9 @@ QVariant RecordedGamesModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) {
         return index.column() == 0 ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
+    if (role == Qt::AccessibleTextRole) {
+        return SpokenCell(index);
+    }
     if (role != Qt::DisplayRole) {
         return {};
     }
@@ -61,6 +66,15 @@ QVariant RecordedGamesModel::data(const QModelIndex& index, int role) const {
         default:
             return QString::number(review.luck, 'f', 3);
     }
+}
+
+// A cell as a screen reader reads it along its row, with its column's name: "12 turns",
+// "skill cost 0.750".
+QString RecordedGamesModel::SpokenCell(const QModelIndex& index) const {
+    static const char* const patterns[] = {"finished %1", "%1 turns", "%1 points", "skill cost %1",
+                                           "luck %1"};
+    const int column = std::clamp(index.column(), 0, 4);
+    return QString::fromLatin1(patterns[column]).arg(data(index, Qt::DisplayRole).toString());
 }
 
 QVariant RecordedGamesModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -33,6 +33,7 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
 private:
+    QString SpokenCell(const QModelIndex& index) const;
     GameHistory& history;
     std::vector<RecordedGame> games;
     qint64 total = 0;

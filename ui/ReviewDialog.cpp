@@ -19,6 +19,13 @@ const QWidget& OutermostWindow(const QWidget& widget) {
     return *window;
 }
 
+QTextBrowser* ReviewPage(QWidget* parent) {
+    auto* page = new QTextBrowser(parent);
+    page->setAccessibleName(QStringLiteral("Game review"));
+    page->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    return page;
+}
+
 void OpenReviewDialog(QWidget* parent, const QDateTime& finished,
                       const strategy::GameReview& review) {
     auto* dialog = new QDialog(parent);
@@ -27,7 +34,7 @@ void OpenReviewDialog(QWidget* parent, const QDateTime& finished,
     dialog->setWindowTitle(
         QStringLiteral("Review of the game of %1")
             .arg(finished.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"))));
-    auto* text = new QTextBrowser(dialog);
+    auto* text = ReviewPage(dialog);
     text->setHtml(ReviewHtml(review));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);

@@ -129,6 +129,10 @@ void StatisticsWindow::Refresh() {
                    strategy::BestPlayShares(strategy.Get(), kMostTurnsShown));
     ShowRecentChart(*recentChart->chart(), summary.recent);
     games->Reload(summary.record.games);
+    // The newest game is the current row: the table is read from it, and Review opens it.
+    if (games->rowCount() > 0) {
+        list->setCurrentIndex(games->index(0, 0));
+    }
 }
 
 QString StatisticsWindow::FiguresText(const HistorySummary& summary) const {

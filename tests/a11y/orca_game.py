@@ -170,8 +170,9 @@ class Player:
               f"give-back is not {self.total}")
         self.in_play += dice_used(self.last_taken)
         self.tab_to("shift+Tab", "Scoring options")
-        self.ear.press("Down")
-        return self.take()
+        self.ear.press("Down")  # selects the row just read, where it is
+        found = self.ear.news(r"Selected (.*)\.$", "the first Down selected an option unheard")
+        return self.take(found.group(1))
 
     def bank(self):
         self.ear.press("ctrl+e")
@@ -207,15 +208,50 @@ class Player:
 
 
 def coach(ear, player):
-    """Opens the Coach on the first roll, hears its headline and best move, closes it."""
+    """Opens the Coach on the first roll and hears its headline and best move; F6 goes into
+    it, where Down reads the next move with its columns; F6 comes back, F3 closes it."""
     options = player.roll()
     ear.press("F3")
     found = ear.news(r"Coach\. Expected turns to finish with best play: (\d+\.\d+)\. Best move: "
                      r"(.*), (\d+\.\d+) turns\.$", "F3 did not tell the Coach")
     check(found.group(1) == found.group(3), f"the best move is not the headline's: {found.string}")
+    ear.press("F6")
+    ear.hear("^What you can do now", "F6 did not go into the Coach")
+    if len(options) > 1:
+        ear.press("Down")
+        ear.hear(r"^\d+\.\d+ turns\.$", "a move was read without its turns")
+        ear.hear(r"^cost \d+\.\d+\.$", "a move was read without its cost")
+    leave_coach(ear, "Scoring options")
+    return options
+
+
+def leave_coach(ear, back_to):
+    """F6 back to the board, heard there; F3 closes the Coach."""
+    ear.press("F6")
+    ear.hear("^" + back_to, "F6 did not come back to the board")
     ear.press("F3")
     time.sleep(1)
-    return options
+
+
+def review(ear, player):
+    """The Coach after the game: its review, read a line at a time with the arrows."""
+    ear.press("F3")
+    ear.news(rf"Coach\. The game is over after {player.turn} turns\.$",
+             "F3 did not tell the Coach at the end of the game")
+    ear.press("F6")
+    ear.hear("^What you can do now", "F6 did not go into the Coach")
+    for name in ("Your decisions", "Game review"):
+        ear.press("Tab")
+        ear.hear("^" + name, f"Tab did not reach {name}")
+    lines = []
+    for wanted in (rf"Turns taken: {player.turn}", r"Expected with best play: 10\.644",
+                   r"Skill cost: \d+\.\d{3}", r"Luck: -?\d+\.\d{3}"):
+        ear.press("Down")
+        lines.append(ear.hear(f"^{wanted}$", f"Down did not read the line '{wanted}'").string)
+    for said in ear.heard + lines:
+        check(not re.search("[\ufdd0\ufdd1\u00b7]|middle dot", said),
+              f"the review was read with its symbols: {said}")
+    leave_coach(ear, "Tarnwick VORPIN Dice Game")
 
 
 def play(ear):
@@ -242,6 +278,7 @@ def play(ear):
     dialog = [i for i, said in enumerate(ear.heard) if "High Score!" in said]
     check(told and told[0] < dialog[0], f"the end of the game came after the dialog: {ear.heard}")
     answer_dialogs(ear)
+    review(ear, player)
     open_menu(ear, "alt+v", "High Score")
     ear.press("s")
     found = ear.hear(rf"^{NEWS}Statistics\. Games played: 1; mean turns ",
@@ -254,9 +291,25 @@ def play(ear):
         subprocess.run(["xdotool", "search", "--name", "^Statistics$", "windowactivate",
                         "--sync"], check=True, timeout=WAIT)
         ear.hear("^Statistics\\.$", "the Statistics window took no focus")
+    games_table(ear, player)
     ear.press("Escape")
     ear.hear("Tarnwick VORPIN Dice Game", "Escape did not close the Statistics window")
     return player
+
+
+def games_table(ear, player):
+    """Tab reaches the games table in one stop; an arrow reads the game's row, each figure
+    with its column."""
+    for _ in range(4):
+        ear.press("Tab")
+        time.sleep(0.5)
+        if any(said.startswith("Games") for said in ear.heard):
+            break
+    ear.hear("^Games", "Tab did not reach the games table")
+    ear.press("Right")
+    ear.hear(rf"^{player.turn} turns\.$", "the game's row was read without its turns")
+    ear.hear(rf"^{player.score} points\.$", "the game's row was read without its points")
+    ear.hear(r"^skill cost \d+\.\d{3}\.$", "the game's row was read without its skill cost")
 
 
 def open_menu(ear, keys, first_item):
@@ -273,8 +326,12 @@ def open_menu(ear, keys, first_item):
 
 
 def answer_dialogs(ear):
-    """Types a name into the name dialog and closes it, then the high-score table."""
-    ear.hear(r"^New High Score!  Please enter your name", "the name field was not read")
+    """Hears the name field once, with the whole name offered; types a name and closes the
+    dialog, then the high-score table."""
+    ear.hear(r"^New High Score!  Please enter your name text\.$", "the name field was not read")
+    named = ear.hear(r"^A\. Tarnwick selected\.$", "the offered name was not read whole")
+    told = [said for said in ear.heard if "A. Tarnwic" in said]
+    check(told == [named.string], f"the offered name was read as {told}")
     ear.press("ctrl+a")
     subprocess.run(["xdotool", "type", "--delay", "150", "Kay"], check=True, timeout=WAIT)
     ear.press("Return")

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +12,10 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <utility>
 
 #include "HighScoreNameDialog.h"
+#include "NameField.h"
 #include "QtPrinting.h"
 
 namespace vorpin {
@@ -122,6 +125,41 @@ TEST(NameDialog, AskerOpensTheDialogOnItsOwnerWithTheOfferedNameSelected) {
         EXPECT_EQ(DialogNameAsker(&owner).AskName(QStringLiteral("Mara")), c.answer);
         EXPECT_EQ(driver.shown, 1);
     }
+}
+
+// Assistive tools read the name whole, as one run of plain text, with its prompt as its
+// name, and may edit it.
+TEST(NameDialog, TheFieldReadsAsOneRunOfText) {
+    QWidget window;
+    auto* prompt = new QLabel(QStringLiteral("Your name"), &window);
+    auto* field = new NameField(&window);
+    prompt->setBuddy(field);
+    field->OfferName(QStringLiteral("A. Tarnwick"));
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(field);
+    ASSERT_NE(read, nullptr);
+    ASSERT_NE(read->textInterface(), nullptr);
+    ASSERT_NE(read->editableTextInterface(), nullptr);
+    EXPECT_EQ(read->role(), QAccessible::EditableText);
+    EXPECT_EQ(read->text(QAccessible::Name), "Your name");
+    EXPECT_EQ(read->text(QAccessible::Value), "A. Tarnwick");
+    QAccessibleTextInterface& text = *read->textInterface();
+    ASSERT_EQ(text.characterCount(), 11);
+    for (int offset = 0; offset < 11; ++offset) {
+        int start = -1;
+        int end = -1;
+        text.attributes(offset, &start, &end);
+        EXPECT_EQ(std::pair(start, end), std::pair(0, 11)) << offset;
+    }
+    int start = -1;
+    int end = -1;
+    EXPECT_EQ(text.textAtOffset(11, QAccessible::LineBoundary, &start, &end), "A. Tarnwick");
+    ASSERT_EQ(text.selectionCount(), 1);
+    text.selection(0, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 11));
+    read->editableTextInterface()->replaceText(0, 2, QStringLiteral("B."));
+    EXPECT_EQ(field->text(), "B. Tarnwick");
+    text.setSelection(0, 3, 5);
+    EXPECT_EQ(field->selectedText(), "Ta");
 }
 
 // A style that puts pictures on dialog buttons, as some desktops' styles do.

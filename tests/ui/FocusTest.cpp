@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "Announcer.h"
 #include "BoardButton.h"
 #include "BoardList.h"
 #include "BoardProbe.h"
@@ -124,6 +125,31 @@ TEST_F(FocusTest, EachMoveLeavesTheFocusWhereTheNextIsMade) {
         SCOPED_TRACE(step.key);
         Press(step.key);
         ASSERT_EQ(Where(), step.where);
+    }
+}
+
+// The first arrow selects the row that the focus came to, without moving: nothing moves
+// for a screen reader to read, so the board tells the row, once, in each list.
+TEST_F(FocusTest, TheFirstArrowTellsTheRowItSelectsInPlace) {
+    const auto* news = frame->Board().findChild<const Announcer*>();
+    ASSERT_NE(news, nullptr);
+    const struct {
+        const char* key;
+        const char* heard;
+    } steps[] = {{"Down", "Selected three threes, 300."},
+                 {"Down", "Selected three threes, 300."},  // moved on: read as the focus moves
+                 {"Enter", ""},
+                 {"Tab", ""},
+                 {"Down", "Selected single one, 100."}};
+    std::srand(23);
+    Press("F2");
+    Press("Ctrl+R");
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.key);
+        Press(step.key);
+        if (*step.heard != '\0') {
+            EXPECT_EQ(news->LastNews().toStdString(), step.heard);
+        }
     }
 }
 
