@@ -191,6 +191,9 @@ void CoachDesk::PlayerActed(PlayerCommand command, const PlayState& after) {
 CoachWindow& CoachDesk::MakeCoachWindow() {
     if (coachWindow == nullptr) {
         coachWindow = new CoachWindow(coach, &frame);
+        // The board keeps the keys, whatever the window manager does with new windows;
+        // F6 moves them into the Coach.
+        coachWindow->setAttribute(Qt::WA_ShowWithoutActivating);
         // Where it was left, or beside the board.
         if (const ToolWindowPlace place = LoadToolWindowPlace(kCoach); place.position) {
             PlaceAt(*coachWindow, *place.position, frame);

@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 
+#include "AccessibilityQuiet.h"
+
 namespace vorpin {
 namespace {
 
@@ -130,10 +132,8 @@ NameField::NameField(QWidget* parent) : QLineEdit(parent) {
 
 void NameField::OfferName(const QString& name) {
     setText(name);
-    const QAccessible::UpdateHandler told =
-        QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    const AccessibilityQuiet quiet;
     selectAll();
-    QAccessible::installUpdateHandler(told);
 }
 
 }  // namespace vorpin

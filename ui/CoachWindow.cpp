@@ -9,8 +9,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "AccessibilityQuiet.h"
 #include "Announcer.h"
 #include "CoachText.h"
+#include "CurrentRowReader.h"
 #include "ReviewDialog.h"
 
 namespace vorpin {
@@ -20,6 +22,7 @@ namespace {
 QTreeWidget* Table(const QStringList& headers, QWidget* parent) {
     auto* table = new QTreeWidget(parent);
     table->setAccessibleName(headers.front());
+    CurrentRowReader::Attach(*table);
     table->setHeaderLabels(headers);
     table->setRootIsDecorated(false);
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -29,6 +32,12 @@ QTreeWidget* Table(const QStringList& headers, QWidget* parent) {
         table->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
     return table;
+}
+
+// Qt tells a new current row as a focus change even in a table that does not have the
+// focus; a screen reader would follow it away from the board after every move.
+void MakeCurrent(QTreeWidget& table, QTreeWidgetItem* item) {
+    TellIfFocused(table, [&] { table.setCurrentItem(item); });
 }
 
 }  // namespace
@@ -137,7 +146,7 @@ void CoachWindow::ShowAlternatives() {
         }
     }
     // The row a screen reader reads first is the best move.
-    alternatives->setCurrentItem(alternatives->topLevelItem(0));
+    MakeCurrent(*alternatives, alternatives->topLevelItem(0));
 }
 
 void CoachWindow::ShowDecisions() {
@@ -151,7 +160,7 @@ void CoachWindow::ShowDecisions() {
         item->setData(1, Qt::AccessibleTextRole, QStringLiteral("best %1").arg(item->text(1)));
         item->setData(2, Qt::AccessibleTextRole, QStringLiteral("cost %1").arg(item->text(2)));
     }
-    decisions->setCurrentItem(decisions->topLevelItem(decisions->topLevelItemCount() - 1));
+    MakeCurrent(*decisions, decisions->topLevelItem(decisions->topLevelItemCount() - 1));
     decisions->scrollToBottom();
 }
 

@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
 
+#include "AccessibilityQuiet.h"
 #include "Announcer.h"
+#include "CurrentRowReader.h"
 #include "PlayerRecord.h"
 #include "RecordedGamesModel.h"
 #include "ReviewDialog.h"
@@ -74,6 +76,7 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, strategy::LazyStrategy&
     list->verticalHeader()->hide();
     list->setAccessibleName(QStringLiteral("Games"));
     list->setTabKeyNavigation(false);  // one Tab stop; the arrows move in it
+    CurrentRowReader::Attach(*list);
     auto* escape = new QShortcut(Qt::Key_Escape, this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -130,8 +133,9 @@ void StatisticsWindow::Refresh() {
     ShowRecentChart(*recentChart->chart(), summary.recent);
     games->Reload(summary.record.games);
     // The newest game is the current row: the table is read from it, and Review opens it.
+    // Qt would tell it as a focus change even when the table does not have the focus.
     if (games->rowCount() > 0) {
-        list->setCurrentIndex(games->index(0, 0));
+        TellIfFocused(*list, [this] { list->setCurrentIndex(games->index(0, 0)); });
     }
 }
 

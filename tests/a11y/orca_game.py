@@ -209,7 +209,8 @@ class Player:
 
 def coach(ear, player):
     """Opens the Coach on the first roll and hears its headline and best move; F6 goes into
-    it, where Down reads the next move with its columns; F6 comes back, F3 closes it."""
+    it and reads the best move, Down the next one, with their columns; F6 comes back, F3
+    closes it."""
     options = player.roll()
     ear.press("F3")
     found = ear.news(r"Coach\. Expected turns to finish with best play: (\d+\.\d+)\. Best move: "
@@ -217,6 +218,9 @@ def coach(ear, player):
     check(found.group(1) == found.group(3), f"the best move is not the headline's: {found.string}")
     ear.press("F6")
     ear.hear("^What you can do now", "F6 did not go into the Coach")
+    ear.hear(rf"^{re.escape(found.group(2))}\.$", "the Coach did not read its best move")
+    ear.hear(rf"^{found.group(3)} turns\.$", "the best move was read without its turns")
+    ear.hear(r"^best\.$", "the best move was not read as best")
     if len(options) > 1:
         ear.press("Down")
         ear.hear(r"^\d+\.\d+ turns\.$", "a move was read without its turns")
@@ -298,15 +302,15 @@ def play(ear):
 
 
 def games_table(ear, player):
-    """Tab reaches the games table in one stop; an arrow reads the game's row, each figure
-    with its column."""
+    """Tab reaches the games table in one stop and reads the newest game's row, each
+    figure with its column."""
     for _ in range(4):
         ear.press("Tab")
         time.sleep(0.5)
+        ear._listen()
         if any(said.startswith("Games") for said in ear.heard):
             break
     ear.hear("^Games", "Tab did not reach the games table")
-    ear.press("Right")
     ear.hear(rf"^{player.turn} turns\.$", "the game's row was read without its turns")
     ear.hear(rf"^{player.score} points\.$", "the game's row was read without its points")
     ear.hear(r"^skill cost \d+\.\d{3}\.$", "the game's row was read without its skill cost")
