@@ -58,6 +58,13 @@ void Attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
     series->attachAxis(y);
 }
 
+// "12 turns", or for the last bar, which holds the longer games too, "40 turns or more".
+QString TurnsAt(std::size_t at, std::size_t bars) {
+    return QStringLiteral("%1 turns%2")
+        .arg(at + 1)
+        .arg(at + 1 == bars ? QStringLiteral(" or more") : QString());
+}
+
 }  // namespace
 
 void ShowTurnsChart(QChart& chart, const std::vector<int>& turnCounts,
@@ -111,6 +118,53 @@ void ShowRecentChart(QChart& chart, const std::vector<HistorySummary::Recent>& r
     chart.addAxis(right, Qt::AlignRight);
     Attach(chart, turns, x, left);
     Attach(chart, skill, x, right);
+}
+
+QString TurnsChartWords(const std::vector<int>& turnCounts, const std::vector<double>& bestShares) {
+    const int games = std::accumulate(turnCounts.begin(), turnCounts.end(), 0);
+    if (games == 0 || bestShares.empty()) {
+        return QStringLiteral("No games yet.");
+    }
+    const auto mine = std::max_element(turnCounts.begin(), turnCounts.end()) - turnCounts.begin();
+    const auto best = std::max_element(bestShares.begin(), bestShares.end()) - bestShares.begin();
+    const auto at = [](auto index) { return static_cast<std::size_t>(index); };
+    return QStringLiteral(
+               "Yours most often took %1 (%2% of games); best play most often takes "
+               "%3 (%4%).")
+        .arg(TurnsAt(at(mine), turnCounts.size()))
+        .arg(100.0 * turnCounts[at(mine)] / games, 0, 'f', 0)
+        .arg(TurnsAt(at(best), bestShares.size()))
+        .arg(100 * bestShares[at(best)], 0, 'f', 0);
+}
+
+QString RecentChartWords(const std::vector<HistorySummary::Recent>& recent) {
+    if (recent.empty()) {
+        return QStringLiteral("No games yet.");
+    }
+    const HistorySummary::Recent& latest = recent.back();
+    if (recent.size() == 1) {
+        return QStringLiteral("Game %1: %2 turns, skill cost %3.")
+            .arg(latest.number)
+            .arg(latest.turns)
+            .arg(latest.skillCost, 0, 'f', 3);
+    }
+    const auto [fewest, most] =
+        std::minmax_element(recent.begin(), recent.end(),
+                            [](const auto& a, const auto& b) { return a.turns < b.turns; });
+    const auto [cheapest, dearest] =
+        std::minmax_element(recent.begin(), recent.end(),
+                            [](const auto& a, const auto& b) { return a.skillCost < b.skillCost; });
+    return QStringLiteral(
+               "Games %1 to %2: turns from %3 to %4, the latest %5; skill cost from "
+               "%6 to %7, the latest %8.")
+        .arg(recent.front().number)
+        .arg(latest.number)
+        .arg(fewest->turns)
+        .arg(most->turns)
+        .arg(latest.turns)
+        .arg(cheapest->skillCost, 0, 'f', 3)
+        .arg(dearest->skillCost, 0, 'f', 3)
+        .arg(latest.skillCost, 0, 'f', 3);
 }
 
 }  // namespace vorpin

@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
+#include <vector>
 
 #include "AccessibilityQuiet.h"
 #include "Announcer.h"
@@ -21,14 +22,13 @@
 namespace vorpin {
 namespace {
 
-// A chart, named for screen readers by its title and told by `summary`.
-QChartView* ChartView(const QString& title, const QString& summary, QWidget* parent) {
+// A chart, named for screen readers by its title; its description tells what it shows.
+QChartView* ChartView(const QString& title, QWidget* parent) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart, parent);
     view->setAccessibleName(title + QStringLiteral(" chart"));
-    view->setAccessibleDescription(summary);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(420, 300);
     return view;
@@ -56,14 +56,8 @@ StatisticsWindow::StatisticsWindow(GameHistory& history, strategy::LazyStrategy&
       strategy(strategy),
       games(new RecordedGamesModel(history, this)),
       figures(new QLabel(this)),
-      turnsChart(ChartView(QStringLiteral("Turns per game"),
-                           QStringLiteral("The share of your games that took each number of "
-                                          "turns, beside the share that best play expects"),
-                           this)),
-      recentChart(ChartView(QStringLiteral("The last %1 games").arg(kRecentGames),
-                            QStringLiteral("The turns and the skill cost of each of your "
-                                           "latest games, oldest first"),
-                            this)),
+      turnsChart(ChartView(QStringLiteral("Turns per game"), this)),
+      recentChart(ChartView(QStringLiteral("The last %1 games").arg(kRecentGames), this)),
       list(new QTableView(this)),
       announcer(new Announcer(this)) {
     setWindowTitle(QStringLiteral("Statistics"));
@@ -128,9 +122,18 @@ void StatisticsWindow::Refresh() {
     history.Flush();
     const HistorySummary summary = history.Summary(kMostTurnsShown, kRecentGames);
     figures->setText(FiguresText(summary) + WaitingText(history));
-    ShowTurnsChart(*turnsChart->chart(), summary.turnCounts,
-                   strategy::BestPlayShares(strategy.Get(), kMostTurnsShown));
+    const std::vector<double> bestShares =
+        strategy::BestPlayShares(strategy.Get(), kMostTurnsShown);
+    ShowTurnsChart(*turnsChart->chart(), summary.turnCounts, bestShares);
     ShowRecentChart(*recentChart->chart(), summary.recent);
+    turnsChart->setAccessibleDescription(
+        QStringLiteral("The share of your games that took each number of turns, beside the "
+                       "share that best play expects. ") +
+        TurnsChartWords(summary.turnCounts, bestShares));
+    recentChart->setAccessibleDescription(
+        QStringLiteral("The turns and the skill cost of each of your latest games, oldest "
+                       "first. ") +
+        RecentChartWords(summary.recent));
     games->Reload(summary.record.games);
     // The newest game is the current row: the table is read from it, and Review opens it.
     // Qt would tell it as a focus change even when the table does not have the focus.

@@ -34,6 +34,7 @@
 #include "GameHistory.h"
 #include "RawConnection.h"
 #include "RecordedGamesModel.h"
+#include "StatisticsCharts.h"
 #include "StatisticsWindow.h"
 
 namespace vorpin {
@@ -260,6 +261,25 @@ TEST_F(StatisticsWindowTest, AHistoryThatCannotBeWrittenIsListed) {
     window.reset();
     history.reset();
     QFile::setPermissions(dir.path(), permissions);
+}
+
+// What each chart shows, told in words: the most common turns of the player's games
+// and of best play (the last bar holding the longer games), and the range and the latest
+// of the recent games' turns and skill costs.
+TEST(ChartWordsTest, TellWhatEachChartShows) {
+    EXPECT_EQ(TurnsChartWords({0, 0, 0}, {0.2, 0.5, 0.3}), "No games yet.");
+    EXPECT_EQ(TurnsChartWords({1, 3, 0}, {0.2, 0.5, 0.3}),
+              "Yours most often took 2 turns (75% of games); best play most often takes 2 "
+              "turns (50%).");
+    EXPECT_EQ(TurnsChartWords({0, 1, 4}, {0.6, 0.3, 0.1}),
+              "Yours most often took 3 turns or more (80% of games); best play most often "
+              "takes 1 turns (60%).");
+    using Recent = HistorySummary::Recent;
+    EXPECT_EQ(RecentChartWords({}), "No games yet.");
+    EXPECT_EQ(RecentChartWords({Recent{7, 12, 0.75}}), "Game 7: 12 turns, skill cost 0.750.");
+    EXPECT_EQ(RecentChartWords({Recent{3, 14, 0.5}, Recent{4, 9, 2.25}, Recent{5, 11, 0}}),
+              "Games 3 to 5: turns from 9 to 14, the latest 11; skill cost from 0.000 to "
+              "2.250, the latest 0.000.");
 }
 
 // The review reads aloud a line at a time: each figure with its name on a line of its
