@@ -20,29 +20,11 @@
 #include "RowText.h"
 #include "SettingsProfile.h"
 #include "TallyList.h"
+#include "TitleScreen.h"
 #include "WindowPlacement.h"
 
 namespace vorpin {
 namespace {
-
-// Draws `text` centred between `left` and the title band's right edge, with its top at
-// `top`; gives the height it took.
-int DrawCentredLine(QPainter& painter, const QString& text, int left, int top) {
-    const int height = painter.fontMetrics().height();
-    painter.drawText(QRect(left, top, layout::kTitleRight - left, height), Qt::AlignCenter, text);
-    return height;
-}
-
-// The title screen's lines, and the words a screen reader gives for them.
-const QString kTitle = QStringLiteral("V O R P I N    D I C E    G A M E");
-const QString kVersion = QStringLiteral("Version 1.0.0 @");
-const QString kCopyright = QStringLiteral("Copyright (C) 2026 Tarnwick");
-const QString kBegin = QStringLiteral("Press F2 to begin");
-const QString kUpdates = QStringLiteral("For Updates go to");
-const QString kWebAddress = QStringLiteral("vorpin.tarnwick.example");
-const QString kSpokenTitle = QStringLiteral("VORPIN DICE GAME. Version 1.0.0. ") + kCopyright +
-                             QStringLiteral(". ") + kBegin + QStringLiteral(". ") + kUpdates +
-                             u' ' + kWebAddress;
 
 // Sets what a screen reader hears of `widget`, telling it only of a change.
 void Describe(QWidget& widget, const QString& name, const QString& description) {
@@ -300,7 +282,7 @@ void GameBoard::paintEvent(QPaintEvent* event) {
         DrawDice(painter);
         DrawStatus(painter);
     } else {
-        DrawTitleScreen(painter);
+        DrawTitleScreen(painter, rect(), HighDensity() ? logoHighDensity : logo);
     }
 }
 
@@ -325,7 +307,7 @@ void GameBoard::UpdateReadouts() {
     Describe(*tallyList, tallyList->accessibleName(),
              controller.HasGame() ? QStringLiteral("Turn total %1").arg(controller.Tally().Total())
                                   : QString());
-    Describe(*this, accessibleName(), controller.Turn() == 0 ? kSpokenTitle : sentence);
+    Describe(*this, accessibleName(), controller.Turn() == 0 ? SpokenTitleScreen() : sentence);
     // Roll tells the status too: a bank is heard even when Roll has the focus already.
     Describe(*rollButton, rollButton->accessibleName(),
              QStringLiteral("Rolls the dice in play (Ctrl+R)") +
@@ -372,25 +354,6 @@ bool GameBoard::OfferHighScore(int score, int turns) {
     newsTold = true;
     DialogNameAsker asker(window());
     return records.OfferHighScore(score, turns, asker);
-}
-
-void GameBoard::DrawTitleScreen(QPainter& painter) const {
-    painter.fillRect(rect(), Qt::white);
-    painter.drawImage(QPoint(layout::kLogoLeft, layout::kLogoTop),
-                      HighDensity() ? logoHighDensity : logo);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    int top = layout::kTitleTop;
-    painter.setPen(QColor(0, 0, 255));
-    top += 2 * DrawCentredLine(painter, kTitle, 0, top);
-    painter.setPen(Qt::black);
-    top += DrawCentredLine(painter, kVersion, 0, top);
-    top += 2 * DrawCentredLine(painter, kCopyright, 0, top);
-    painter.setPen(QColor(255, 0, 0));
-    top += 2 * DrawCentredLine(painter, kBegin, 0, top);
-    painter.setPen(Qt::black);
-    top += DrawCentredLine(painter, kUpdates, 0, top);
-    DrawCentredLine(painter, kWebAddress, 0, top);
 }
 
 // "Turn %d" and "Score %d" on one line, vertically centred in the band; nothing but the

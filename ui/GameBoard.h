@@ -79,7 +79,6 @@ private:
     void ComposeDiceImages();
     void UpdateReadouts();
     bool HighDensity() const { return devicePixelRatioF() >= 2; }
-    void DrawTitleScreen(QPainter& painter) const;
     void DrawStatus(QPainter& painter) const;
     void DrawDice(QPainter& painter) const;
 
