@@ -214,10 +214,12 @@ class Player:
 
 
 def coach(ear, player):
-    """Opens the Coach on the first roll and hears its headline and best move; F6 goes into
-    it and reads the best move, Down the next one, with their columns; F6 comes back, F3
-    closes it."""
+    """Opens the Coach on the first roll that scores and hears its headline and best move;
+    F6 goes into it and reads the best move, Down the next one, with their columns; F6
+    comes back, F3 closes it."""
     options = player.roll()
+    while options is None:  # a first roll that scores nothing leaves no move to advise
+        options = player.roll()
     ear.press("F3")
     found = ear.news(r"Coach\. Expected turns to finish with best play: (\d+\.\d+)\. Best move: "
                      r"(.*), (\d+\.\d+) turns\.$", "F3 did not tell the Coach")
