@@ -2,6 +2,7 @@
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -142,14 +143,18 @@ void FitOnScreen(QWidget& window, const QWidget& anchor) {
 
 // Runs the window's own handling of a show first (a message box only takes its size
 // there), then fits it on the screen, all before it appears. Until the window manager
-// has put its frame around it, the frame is guessed from the anchor's; each move in the
-// first second, with the frame known, fits it again (a window wholly on a screen stays
-// where it is). Shows the window system sends, as when a minimised window comes back,
-// are left alone, and so are the player's moves after that first second.
+// has put its frame around it, the frame is guessed from the anchor's. Once the frame is
+// known, each move and a look every tenth of a second fit it again, for a second (a
+// window wholly on a screen stays where it is): a loaded machine may frame a window well
+// after it appears, and a frame that comes with no move would otherwise be left off the
+// screen. Shows the window system sends, as when a minimised window comes back, are left
+// alone, and so are the player's moves once the window has settled.
 class ScreenKeeper final : public QObject {
 public:
     ScreenKeeper(QWidget& window, const QWidget& anchor) : QObject(&window), anchor(&anchor) {
         window.installEventFilter(this);
+        look.setInterval(kLookMs);
+        connect(&look, &QTimer::timeout, this, [this, &window] { Settle(window); });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -162,27 +167,47 @@ public:
             QCoreApplication::sendEvent(&window, event);
             window.installEventFilter(this);
             FitOnScreen(window, *anchor);
-            // For a moment after the window appears the window manager may still frame it
-            // and move it where it likes; each move until then is checked again.
-            settling = true;
-            QTimer::singleShot(kSettleMs, this, [this] { settling = false; });
+            shown.start();
+            framedAt = -1;
+            look.start();
             return true;
         }
-        if (event->type() == QEvent::Move && settling && window.isVisible() && FrameKnown(window)) {
-            FitOnScreen(window, *anchor);
+        if (event->type() == QEvent::Move && look.isActive()) {
+            Settle(window);
         }
         return false;
     }
 
 private:
-    static constexpr int kSettleMs = 1000;
+    static constexpr int kLookMs = 100;
+    static constexpr qint64 kSettleMs = 1000;       // after the frame is known
+    static constexpr qint64 kLongestWaitMs = 5000;  // for a frame, after the window shows
 
     static bool FrameKnown(const QWidget& window) {
         return window.windowHandle() != nullptr && !window.windowHandle()->frameMargins().isNull();
     }
 
+    void Settle(QWidget& window) {
+        if (anchor == nullptr || !window.isVisible() || shown.elapsed() > kLongestWaitMs) {
+            look.stop();
+            return;
+        }
+        if (!FrameKnown(window)) {
+            return;
+        }
+        if (framedAt < 0) {
+            framedAt = shown.elapsed();
+        }
+        FitOnScreen(window, *anchor);
+        if (shown.elapsed() - framedAt > kSettleMs) {
+            look.stop();
+        }
+    }
+
     QPointer<const QWidget> anchor;
-    bool settling = false;
+    QTimer look;
+    QElapsedTimer shown;
+    qint64 framedAt = -1;
 };
 
 // Sets the window, not yet shown, to the frame `frame`: its size through the client
