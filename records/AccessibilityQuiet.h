@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <QWidget>
 
 namespace vorpin {
 
@@ -19,17 +18,5 @@ public:
 private:
     QAccessible::UpdateHandler told;
 };
-
-// Makes `change` to `widget`, telling assistive tools of it only while the widget has the
-// focus.
-template <typename Change>
-void TellIfFocused(const QWidget& widget, Change change) {
-    if (widget.hasFocus()) {
-        change();
-        return;
-    }
-    const AccessibilityQuiet quiet;
-    change();
-}
 
 }  // namespace vorpin

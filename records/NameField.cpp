@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 
 #include "AccessibilityQuiet.h"
+#include "AccessibleFactory.h"
 
 namespace vorpin {
 namespace {
@@ -113,21 +114,10 @@ QRect NameFieldAccessible::characterRect(int offset) const {
     return QRect(field.mapToGlobal(letter.topLeft()), letter.size());
 }
 
-QAccessibleInterface* Factory(const QString&, QObject* object) {
-    if (auto* field = dynamic_cast<NameField*>(object)) {
-        return new NameFieldAccessible(*field);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 NameField::NameField(QWidget* parent) : QLineEdit(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(&Factory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessible<NameField, NameFieldAccessible>();
 }
 
 void NameField::OfferName(const QString& name) {

@@ -3,6 +3,8 @@
 
 #include <QAccessibleWidget>
 
+#include "AccessibleFactory.h"
+
 namespace vorpin {
 namespace {
 
@@ -18,21 +20,10 @@ public:
     }
 };
 
-QAccessibleInterface* Factory(const QString&, QObject* object) {
-    if (auto* announcer = qobject_cast<Announcer*>(object)) {
-        return new NotificationAccessible(*announcer);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(&Factory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessible<Announcer, NotificationAccessible>();
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "AccessibleFactory.h"
+
 namespace vorpin {
 namespace {
 
@@ -44,22 +46,11 @@ private:
     BoardButton& Button() const { return *static_cast<BoardButton*>(widget()); }
 };
 
-QAccessibleInterface* Factory(const QString&, QObject* object) {
-    if (auto* button = qobject_cast<BoardButton*>(object)) {
-        return new ButtonAccessible(*button);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 BoardButton::BoardButton(const QString& text, const QString& accessibleName, QWidget* parent)
     : QPushButton(text, parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(&Factory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessible<BoardButton, ButtonAccessible>();
     setAccessibleName(accessibleName);
     setFocusPolicy(Qt::TabFocus);
     setAutoDefault(false);

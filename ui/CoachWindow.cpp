@@ -9,7 +9,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "AccessibilityQuiet.h"
 #include "Announcer.h"
 #include "CoachText.h"
 #include "CurrentRowReader.h"
@@ -32,12 +31,6 @@ QTreeWidget* Table(const QStringList& headers, QWidget* parent) {
         table->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
     return table;
-}
-
-// Qt tells a new current row as a focus change even in a table that does not have the
-// focus; a screen reader would follow it away from the board after every move.
-void MakeCurrent(QTreeWidget& table, QTreeWidgetItem* item) {
-    TellIfFocused(table, [&] { table.setCurrentItem(item); });
 }
 
 }  // namespace
@@ -146,7 +139,7 @@ void CoachWindow::ShowAlternatives() {
         }
     }
     // The row a screen reader reads first is the best move.
-    MakeCurrent(*alternatives, alternatives->topLevelItem(0));
+    CurrentRowReader::MakeCurrent(*alternatives, alternatives->model()->index(0, 0));
 }
 
 void CoachWindow::ShowDecisions() {
@@ -160,7 +153,8 @@ void CoachWindow::ShowDecisions() {
         item->setData(1, Qt::AccessibleTextRole, QStringLiteral("best %1").arg(item->text(1)));
         item->setData(2, Qt::AccessibleTextRole, QStringLiteral("cost %1").arg(item->text(2)));
     }
-    MakeCurrent(*decisions, decisions->topLevelItem(decisions->topLevelItemCount() - 1));
+    CurrentRowReader::MakeCurrent(*decisions,
+                                  decisions->model()->index(decisions->topLevelItemCount() - 1, 0));
     decisions->scrollToBottom();
 }
 

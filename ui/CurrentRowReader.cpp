@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "AccessibilityQuiet.h"
+
 namespace vorpin {
 
 CurrentRowReader::CurrentRowReader(QAbstractItemView& view) : QObject(&view), view(view) {
@@ -14,6 +16,15 @@ CurrentRowReader::CurrentRowReader(QAbstractItemView& view) : QObject(&view), vi
 
 void CurrentRowReader::Attach(QAbstractItemView& view) {
     new CurrentRowReader(view);
+}
+
+void CurrentRowReader::MakeCurrent(QAbstractItemView& view, const QModelIndex& index) {
+    if (view.hasFocus()) {
+        view.setCurrentIndex(index);
+        return;
+    }
+    const AccessibilityQuiet quiet;
+    view.setCurrentIndex(index);
 }
 
 // Told after the table's own focus news, so that the row is not cut short by it.

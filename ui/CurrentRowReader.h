@@ -4,6 +4,7 @@
 #include <QObject>
 
 class QAbstractItemView;
+class QModelIndex;
 
 namespace vorpin {
 
@@ -14,6 +15,10 @@ class CurrentRowReader final : public QObject {
 public:
     // Reads `view`'s current row each time it takes the focus; owned by `view`.
     static void Attach(QAbstractItemView& view);
+    // Makes `index` the view's current row. Qt tells that as a focus change even in a
+    // view that does not have the focus, and a screen reader would follow it away from
+    // where the player is; it is told only while the view has the focus.
+    static void MakeCurrent(QAbstractItemView& view, const QModelIndex& index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

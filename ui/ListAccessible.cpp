@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListAccessible.h"
 
+#include "AccessibleFactory.h"
 #include "BoardList.h"
 
 namespace vorpin {
@@ -83,13 +84,6 @@ private:
     QPersistentModelIndex index;
 };
 
-QAccessibleInterface* Factory(const QString&, QObject* object) {
-    if (auto* list = qobject_cast<BoardList*>(object)) {
-        return new ListAccessible(*list);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 ListAccessible::ListAccessible(BoardList& list) : QAccessibleWidget(&list, QAccessible::List) {}
@@ -99,11 +93,7 @@ ListAccessible::~ListAccessible() {
 }
 
 void ListAccessible::Install() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&Factory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessible<BoardList, ListAccessible>();
 }
 
 BoardList& ListAccessible::List() const {

@@ -11,7 +11,6 @@
 #include <QtCharts/QChartView>
 #include <vector>
 
-#include "AccessibilityQuiet.h"
 #include "Announcer.h"
 #include "CurrentRowReader.h"
 #include "PlayerRecord.h"
@@ -136,9 +135,8 @@ void StatisticsWindow::Refresh() {
         RecentChartWords(summary.recent));
     games->Reload(summary.record.games);
     // The newest game is the current row: the table is read from it, and Review opens it.
-    // Qt would tell it as a focus change even when the table does not have the focus.
     if (games->rowCount() > 0) {
-        TellIfFocused(*list, [this] { list->setCurrentIndex(games->index(0, 0)); });
+        CurrentRowReader::MakeCurrent(*list, games->index(0, 0));
     }
 }
 

@@ -9,12 +9,10 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 #include "GameHistory.h"
 #include "HabitsQuery.h"
+#include "HistoryTestKit.h"
 #include "PracticeStore.h"
 #include "RawConnection.h"
 #include "SampleHistory.h"
@@ -34,8 +32,6 @@ const strategy::OptimalStrategy& Solved() {
     static const strategy::OptimalStrategy solved;
     return solved;
 }
-
-const QDateTime kFinished(QDate(2026, 12, 7), QTime(3, 4, 5), Qt::UTC);
 
 GameReview GameOf(std::vector<Decision> decisions) {
     GameReview review{10, 5000, 10.643874146, 0, 0, std::move(decisions)};
@@ -216,10 +212,7 @@ TEST_F(HabitsHistoryTest, APracticeAnswerWaitsWhileTheFileIsInUse) {
 // A read-only history of either version is read as it is, without side files; a
 // practice answer there waits, said in one line.
 TEST_F(HabitsHistoryTest, AReadOnlyHistoryIsReadWithoutSideFiles) {
-#ifndef _WIN32
-    if (geteuid() == 0)
-#endif
-    {
+    if (!PermissionsHold()) {
         GTEST_SKIP() << "permissions do not hold here";
     }
     const auto games = SampleGames(Solved(), 4, 12, 6);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the history's tests share: a sample game and a scratch folder to record it in.
+// What the history's tests share: a sample game, the time it finished, a scratch folder
+// to record it in, and whether file permissions hold here.
 #pragma once
 
 #include <gtest/gtest.h>
