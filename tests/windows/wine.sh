@@ -114,11 +114,11 @@ keep_shot() {
     [ -z "${VORPIN_WINDOWS_SHOTS:-}" ] || cp "$tmp/$1.png" "$VORPIN_WINDOWS_SHOTS/$2"
 }
 
-# read_text NAME WINDOW: the text in WINDOW as optical character recognition reads it
-# from a shot enlarged three times (kept as $tmp/NAME.png).
+# read_text NAME WINDOW [PERCENT]: the text in WINDOW as optical character recognition
+# reads it from a shot enlarged to PERCENT, three times unless told (kept as $tmp/NAME.png).
 read_text() {
     shot "$1" "$2"
-    convert "$tmp/$1.png" -colorspace Gray -resize 300% "$tmp/$1-large.png"
+    convert "$tmp/$1.png" -colorspace Gray -resize "${3:-300}%" "$tmp/$1-large.png"
     tesseract "$tmp/$1-large.png" - --psm 6 2>/dev/null
 }
 
