@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QTimer>
+#include <optional>
 
 #include "AccessibilityQuiet.h"
 
@@ -19,11 +20,10 @@ void CurrentRowReader::Attach(QAbstractItemView& view) {
 }
 
 void CurrentRowReader::MakeCurrent(QAbstractItemView& view, const QModelIndex& index) {
-    if (view.hasFocus()) {
-        view.setCurrentIndex(index);
-        return;
+    std::optional<AccessibilityQuiet> quiet;
+    if (!view.hasFocus()) {
+        quiet.emplace();
     }
-    const AccessibilityQuiet quiet;
     view.setCurrentIndex(index);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the history's tests share: a sample game, the time it finished, a scratch folder
-// to record it in, and whether file permissions hold here.
+// to record it in.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,9 +8,7 @@
 #include <QTemporaryDir>
 
 #include "GameHistory.h"
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include "PermissionsHold.h"
 
 namespace vorpin {
 
@@ -37,14 +35,5 @@ protected:
 
     QTemporaryDir dir;
 };
-
-// Permissions that root ignores and Windows lacks; the unprivileged run covers them.
-inline bool PermissionsHold() {
-#ifdef _WIN32
-    return false;
-#else
-    return geteuid() != 0;
-#endif
-}
 
 }  // namespace vorpin

@@ -4,7 +4,6 @@
 // that can be read loads, and a save never loses what it cannot replace.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +11,7 @@
 #include <functional>
 
 #include "GameRecords.h"
+#include "PermissionsHold.h"
 #include "QtPrinting.h"
 #include "ScratchHome.h"
 #include "SettingsFile.h"
@@ -31,7 +31,7 @@ void ExpectFailedSave() {
 }
 
 TEST(SettingsStore, FailedSaveReportsOnceAndKeepsTheFile) {
-    if (geteuid() == 0) {
+    if (!PermissionsHold()) {
         GTEST_SKIP() << "permissions do not hold for root";
     }
     enum Locked { kFile, kFolder, kConfigOnFirstRun };
@@ -65,7 +65,7 @@ TEST(SettingsStore, FolderInPlaceOfTheFileFailsCleanly) {
 // An unreadable file loads as defaults, and the save that follows leaves it alone:
 // replacing it would lose the records it holds.
 TEST(SettingsStore, UnreadableFileLoadsDefaultsAndIsKept) {
-    if (geteuid() == 0) {
+    if (!PermissionsHold()) {
         GTEST_SKIP() << "permissions do not hold for root";
     }
     const ScratchHome home;

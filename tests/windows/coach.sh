@@ -79,14 +79,16 @@ best_first() {
         END { exit bad || NR < 2 }' >"$tmp/complaints"
 }
 wait_until 90 "no roll gave the Coach two things to do" roll_has_alternatives
+checked=""
 for size in 300 400 250 350; do
     read_text coach "$coach" "$size" >"$tmp/coach-text.log"
     if best_first; then
+        checked=$size
         break
     fi
     sed "s/^/at $size%: /" "$tmp/complaints" >&2
-    [ "$size" != 350 ] || fail "the Coach's list after a roll is not best first (see above)"
 done
+[ -n "$checked" ] || fail "the Coach's list after a roll is not best first (see above)"
 
 close_through_menu
 expected_settings "$tmp/expected"
